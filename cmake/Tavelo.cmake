@@ -11,6 +11,9 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
 
+# Headers are included by their path from the top of the tree: "fx/core/...", "comm/...".
+include_directories(${CMAKE_SOURCE_DIR})
+
 add_compile_options(-Wall -Wextra)
 if(TAVELO_FUZZ)
   # libFuzzer needs clang, and clang can only produce UTF-8 literals. The fuzz build checks that

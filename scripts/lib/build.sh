@@ -2,11 +2,25 @@
 #   build_native   gcc, AddressSanitizer + UBSan, the tests and tools   -> build/native
 #   build_fuzz     clang libFuzzer targets only                         -> build/fuzz
 #   build_win      MinGW-w64 x64, static runtime, the shipped products  -> build/win
+#   TAVELO_BUILD   build folder (default ROOT/build); BUILD_TARGETS limits what is built
 BUILD_JOBS=${BUILD_JOBS:-$(nproc)}
+TAVELO_BUILD=${TAVELO_BUILD:-$ROOT/build}
+
+# _build DIR [DEFAULT_TARGET]: builds BUILD_TARGETS if set, else the default target.
+_build() {
+  local dir=$1 default=${2:-}
+  if [ -n "${BUILD_TARGETS:-}" ]; then
+    cmake --build "$dir" -j "$BUILD_JOBS" --target $BUILD_TARGETS
+  elif [ -n "$default" ]; then
+    cmake --build "$dir" -j "$BUILD_JOBS" --target "$default"
+  else
+    cmake --build "$dir" -j "$BUILD_JOBS"
+  fi
+}
 
 build_native() {
-  local dir=$ROOT/build/native
-  mkdir -p "$ROOT/build"
+  local dir=$TAVELO_BUILD/native
+  mkdir -p "$TAVELO_BUILD"
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_C_COMPILER=gcc -DCMAKE_CXX_COMPILER=g++ \
@@ -14,12 +28,12 @@ build_native() {
       -DTAVELO_SANITIZE=ON >"$dir.configure.log" 2>&1 ||
       { cat "$dir.configure.log"; return 1; }
   fi
-  cmake --build "$dir" -j "$BUILD_JOBS"
+  _build "$dir"
 }
 
 build_fuzz() {
-  local dir=$ROOT/build/fuzz
-  mkdir -p "$ROOT/build"
+  local dir=$TAVELO_BUILD/fuzz
+  mkdir -p "$TAVELO_BUILD"
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -27,16 +41,16 @@ build_fuzz() {
       -DTAVELO_FUZZ=ON -DTAVELO_TESTS=OFF >"$dir.configure.log" 2>&1 ||
       { cat "$dir.configure.log"; return 1; }
   fi
-  cmake --build "$dir" -j "$BUILD_JOBS" --target fuzzers
+  _build "$dir" fuzzers
 }
 
 build_win() {
-  local dir=$ROOT/build/win
-  mkdir -p "$ROOT/build"
+  local dir=$TAVELO_BUILD/win
+  mkdir -p "$TAVELO_BUILD"
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >"$dir.configure.log" 2>&1 ||
       { cat "$dir.configure.log"; return 1; }
   fi
-  cmake --build "$dir" -j "$BUILD_JOBS"
+  _build "$dir"
 }
