@@ -256,6 +256,8 @@ public:
     void deselectAll();
     // Selects every visible cell meeting rc, unless one of them is combined or an MPD region.
     void selectInRect(const WallRect& rc, BOOL extend = FALSE);
+    // More than one visible cell is selected and none of them is combined or an MPD region.
+    BOOL canCombine() const;
     // Merges the selected cells ("合成屏幕"); primary is the cell chosen first. Returns the new
     // combined cell, or null when the selection cannot be combined.
     CCombineCell* combineSelected(CCell* primary);
@@ -263,6 +265,10 @@ public:
     BOOL decomposeCombined(CCell* cell);
     // Adds a PIP window to an MPD region with its commands; the new window or null.
     CPIPCell* addPipTo(CCell* region);
+    // Removes a PIP window from its region with "关PIP" and repaints the region.
+    void removePipFrom(CCell* region, CPIPCell* pip);
+    // The rectangle of sub-grid slot `slot` of a region (the middle ninth without a sub-grid).
+    static void subGridSlot(const CCell* region, int slot, WallRect* out);
     // Takes a top-level cell out of the list; deletes it when destroy is set.
     void removeCell(CCell* cell, BOOL destroy);
     // Windows only.
