@@ -6,6 +6,7 @@
 #include "fx/core/Exception.h"
 #include "fx/core/Object.h"
 
+#include <cstddef>
 #include <new>
 
 struct FxPosition;
@@ -33,6 +34,9 @@ public:
 
     POSITION AddHead(T value) { return InsertBefore(GetHeadPosition(), value); }
     POSITION AddTail(T value) { return InsertAfter(GetTailPosition(), value); }
+    // A null element (not a null list).
+    POSITION AddHead(std::nullptr_t) { return AddHead(T(nullptr)); }
+    POSITION AddTail(std::nullptr_t) { return AddTail(T(nullptr)); }
     void AddHead(const FxBlockList* pList)
     {
         for (POSITION pos = pList->GetTailPosition(); pos != nullptr;)
