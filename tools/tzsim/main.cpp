@@ -44,7 +44,7 @@ struct Options {
 };
 
 const char kUsage[] =
-    "usage: tzsim [--wall COLSxROWS] [--mpd N] [--mpd-size WxH] [--link PREFIX:N]\n"
+    "usage: tzsim [--wall COLSxROWS] [--mpd N] [--mpd-size WxH] [--link PREFIX:N] [--com N]\n"
     "             [--dir DIR] [--trace FILE] [--state FILE] [--svg FILE] [--control FILE]\n"
     "             [--fail none|noreply|late:MS|garbage|short|vanish] [--pace-tolerance MS]\n"
     "             [--frames N] [--seconds S] [-- COMMAND [ARG...]]\n";
@@ -82,6 +82,9 @@ bool parseOptions(int argc, char** argv, Options& o)
             if (!colon || (o.linkCom = std::atoi(colon + 1)) <= 0)
                 return false;
             o.linkPrefix.assign(value, colon);
+        } else if (arg == "--com") {
+            if ((o.linkCom = std::atoi(value)) <= 0)
+                return false;
         } else if (arg == "--dir") {
             o.dir = value;
         } else if (arg == "--trace") {
@@ -178,8 +181,11 @@ pid_t startCommand(const Options& o, const Pty& pty)
     if (pid != 0)
         return pid;
     setenv("TZSIM_PTY", pty.slavePath().c_str(), 1);
-    if (o.linkCom > 0)
+    if (o.linkCom > 0) {
+        // The native device link opens \\.\COMn at the path in TAVELO_COMn.
         setenv("TZSIM_COM", std::to_string(o.linkCom).c_str(), 1);
+        setenv(("TAVELO_COM" + std::to_string(o.linkCom)).c_str(), pty.slavePath().c_str(), 1);
+    }
     if (!o.tracePath.empty()) setenv("TZSIM_TRACE", o.tracePath.c_str(), 1);
     if (!o.statePath.empty()) setenv("TZSIM_STATE", o.statePath.c_str(), 1);
     if (!o.svgPath.empty()) setenv("TZSIM_SVG", o.svgPath.c_str(), 1);
@@ -233,6 +239,9 @@ int main(int argc, char** argv)
     std::FILE* trace = o.tracePath.empty() ? nullptr : std::fopen(o.tracePath.c_str(), "w");
     timespec start{};
     clock_gettime(CLOCK_MONOTONIC, &start);
+    // A control file left by an earlier run must not set this run's failure mode.
+    if (!o.controlPath.empty())
+        ::unlink(o.controlPath.c_str());
     Session session(o.wall, hostClock(), o.paceTolerance);
     session.setFailure(o.failure);
     ControlFile control(o.controlPath);
