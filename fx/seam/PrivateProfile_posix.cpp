@@ -1,0 +1,575 @@
+// Native private-profile functions of Win32Seam.h.
+//
+// Reading follows the Windows functions as Wine implements them (Wine is where the program is
+// tested): sections and keys are compared without regard to ASCII case, the first matching
+// section is the only one searched and the first matching key wins, names and values are
+// trimmed of white space, one pair of surrounding quotes is removed from a value, a line
+// without '=' has no value, and ';' lines are skipped when keys are listed. Text is GBK: a
+// two-byte character is one character when a result is cut to the caller's buffer, and a trail
+// byte is never folded as if it were an ASCII letter.
+//
+// Writing edits the file in place as Windows does: the one line that changes is replaced,
+// a new key goes after the last non-blank line of its section, a new section goes at the end,
+// and every other byte of the file stays as it was (GBK text, CRLF or LF line ends, comments,
+// blank lines).
+//
+// A file name may use '\' as the separator, as the program's paths do ("%s\%s"); it is read
+// with '/'.
+#include "Win32Seam.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool isLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+
+// Bytes taken by the character starting at s[i]: 2 for a GBK pair, else 1.
+size_t charLength(const std::string& s, size_t i)
+{
+    if (i + 1 < s.size() && isLeadByte(static_cast<unsigned char>(s[i])) &&
+        isTrailByte(static_cast<unsigned char>(s[i + 1])))
+        return 2;
+    return 1;
+}
+
+// Number of characters in s.
+size_t charCount(const std::string& s)
+{
+    size_t count = 0;
+    for (size_t i = 0; i < s.size(); i += charLength(s, i))
+        ++count;
+    return count;
+}
+
+// The first n characters of s.
+std::string headChars(const std::string& s, size_t n)
+{
+    size_t i = 0;
+    for (size_t k = 0; k < n && i < s.size(); ++k)
+        i += charLength(s, i);
+    return s.substr(0, i);
+}
+
+bool isBlank(unsigned char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x1A;
+}
+
+std::string trimmed(const std::string& s, size_t begin, size_t end)
+{
+    while (begin < end && isBlank(static_cast<unsigned char>(s[begin])))
+        ++begin;
+    while (end > begin && isBlank(static_cast<unsigned char>(s[end - 1])))
+        --end;
+    return s.substr(begin, end - begin);
+}
+
+// A name or value ends at an embedded NUL, as a C string would.
+std::string cutAtNul(std::string s)
+{
+    const size_t nul = s.find('\0');
+    if (nul != std::string::npos)
+        s.resize(nul);
+    return s;
+}
+
+char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Case-insensitive for ASCII letters only; the second byte of a GBK pair compares exactly.
+bool sameName(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size();) {
+        const size_t n = charLength(a, i);
+        if (n == 2) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1])
+                return false;
+        } else if (foldAscii(a[i]) != foldAscii(b[i])) {
+            return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+std::string hostPath(const char* fileName)
+{
+    std::string path(fileName);
+    for (char& c : path)
+        if (c == '\\')
+            c = '/';
+    return path;
+}
+
+// One line of a profile file with its place in the bytes.
+struct Line {
+    enum Kind { Blank, Header, Entry };
+    size_t begin = 0;  // first byte of the line
+    size_t end = 0;    // end of its text, before the line break
+    size_t next = 0;   // first byte of the following line
+    Kind kind = Blank;
+    std::string name;  // section name of a header, key name of an entry
+    bool hasValue = false;
+    std::string value;
+};
+
+// A profile file read whole and split into lines. Index 0 of sections() is the unnamed part
+// before the first header.
+class ProfileFile {
+public:
+    explicit ProfileFile(const char* fileName) : path_(hostPath(fileName))
+    {
+        if (std::FILE* f = std::fopen(path_.c_str(), "rb")) {
+            exists_ = true;
+            char chunk[16384];
+            size_t n;
+            while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0)
+                bytes_.append(chunk, n);
+            std::fclose(f);
+        }
+        split();
+    }
+
+    bool exists() const { return exists_; }
+    const std::vector<Line>& lines() const { return lines_; }
+
+    // Headers of the sections in file order; -1 stands for the unnamed part at the top.
+    std::vector<long> sectionHeaders() const
+    {
+        std::vector<long> headers{-1};
+        for (size_t i = 0; i < lines_.size(); ++i)
+            if (lines_[i].kind == Line::Header)
+                headers.push_back(static_cast<long>(i));
+        return headers;
+    }
+
+    static std::string headerName(const ProfileFile& f, long header)
+    {
+        return header < 0 ? std::string() : f.lines_[static_cast<size_t>(header)].name;
+    }
+
+    // Lines of the section whose header is at `header`: [first, last).
+    void sectionRange(long header, size_t& first, size_t& last) const
+    {
+        first = static_cast<size_t>(header + 1);
+        last = first;
+        while (last < lines_.size() && lines_[last].kind != Line::Header)
+            ++last;
+    }
+
+    // The first section whose name matches; only that one is searched for keys.
+    bool findSection(const std::string& name, long& header) const
+    {
+        for (long h : sectionHeaders()) {
+            if (sameName(headerName(*this, h), name)) {
+                header = h;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const Line* findKey(long header, const std::string& key) const
+    {
+        size_t first, last;
+        sectionRange(header, first, last);
+        for (size_t i = first; i < last; ++i)
+            if (lines_[i].kind == Line::Entry && sameName(lines_[i].name, key))
+                return &lines_[i];
+        return nullptr;
+    }
+
+    void replace(size_t begin, size_t end, const std::string& text)
+    {
+        bytes_.replace(begin, end - begin, text);
+        changed_ = true;
+    }
+    void insert(size_t at, const std::string& text) { replace(at, at, text); }
+    const std::string& bytes() const { return bytes_; }
+
+    BOOL save() const
+    {
+        if (!changed_)
+            return TRUE;
+        std::FILE* f = std::fopen(path_.c_str(), "wb");
+        if (!f)
+            return FALSE;
+        const bool ok = std::fwrite(bytes_.data(), 1, bytes_.size(), f) == bytes_.size();
+        return std::fclose(f) == 0 && ok ? TRUE : FALSE;
+    }
+
+    // Whether the folder that would hold the file exists (a write may create the file only).
+    bool folderExists() const
+    {
+        const size_t slash = path_.find_last_of('/');
+        if (slash == std::string::npos)
+            return true;
+        struct stat st;
+        const std::string folder = slash == 0 ? std::string("/") : path_.substr(0, slash);
+        return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+
+private:
+    void split()
+    {
+        size_t pos = 0;
+        while (pos < bytes_.size()) {
+            Line line;
+            line.begin = pos;
+            size_t end = pos;
+            while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
+                ++end;
+            line.end = end;
+            if (end < bytes_.size())
+                end += (bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n') ? 2 : 1;
+            line.next = end;
+            classify(line);
+            lines_.push_back(line);
+            pos = end;
+        }
+    }
+
+    void classify(Line& line) const
+    {
+        size_t s = line.begin, e = line.end;
+        while (s < e && isBlank(static_cast<unsigned char>(bytes_[s])))
+            ++s;
+        while (e > s && isBlank(static_cast<unsigned char>(bytes_[e - 1])))
+            --e;
+        if (s == e)
+            return;
+        if (bytes_[s] == '[') {
+            // The name runs to the last ']' of the line; a ']' inside a GBK pair does not count.
+            size_t close = std::string::npos;
+            for (size_t i = s + 1; i < e; i += charLength(bytes_, i))
+                if (bytes_[i] == ']' && charLength(bytes_, i) == 1)
+                    close = i;
+            if (close != std::string::npos) {
+                line.kind = Line::Header;
+                line.name = cutAtNul(trimmed(bytes_, s + 1, close));
+                return;
+            }
+        }
+        line.kind = Line::Entry;
+        const size_t equals = bytes_.find('=', s);
+        if (equals == std::string::npos || equals >= e) {
+            line.name = cutAtNul(bytes_.substr(s, e - s));
+            return;
+        }
+        line.name = cutAtNul(trimmed(bytes_, s, equals));
+        line.hasValue = true;
+        line.value = cutAtNul(trimmed(bytes_, equals + 1, e));
+    }
+
+    std::string path_;
+    std::string bytes_;
+    std::vector<Line> lines_;
+    bool exists_ = false;
+    bool changed_ = false;
+};
+
+std::string requestName(const char* name) { return trimmed(name, 0, std::strlen(name)); }
+
+// The text a lookup hands back for `value` in a buffer of `size` characters: one pair of
+// matching quotes is removed and the text is cut to size - 1 characters. When the text had
+// quotes and fills the buffer, one more character goes (the closing quote's place is dropped
+// even when the quote itself was already cut off), as on the platform.
+std::string copyEntry(std::string value, size_t size)
+{
+    bool quoted = false;
+    if (!value.empty() && (value[0] == '"' || value[0] == '\'') && value.size() > 1 &&
+        value.back() == value[0]) {
+        quoted = true;
+        value.erase(0, 1);
+    }
+    std::string out = headChars(value, size - 1);
+    if (quoted && size >= charCount(value) && !out.empty())
+        out = headChars(out, charCount(out) - 1);
+    return out;
+}
+
+// A default loses its trailing spaces, but keeps at least its first character.
+std::string trimDefault(const char* value)
+{
+    if (!value)
+        return std::string();
+    std::string s(value);
+    size_t end = s.size();
+    while (end > 1 && s[end - 1] == ' ')
+        --end;
+    s.resize(end);
+    return s;
+}
+
+// Names of the sections, each followed by a NUL, the list ended by another NUL; cut short,
+// the last name is cut and the result is size - 2 characters.
+std::string sectionNames(const ProfileFile& file, size_t size, size_t& count)
+{
+    std::string out;
+    count = 0;
+    if (size == 1)
+        return out;
+    size_t room = size - 1;
+    for (long h : file.sectionHeaders()) {
+        const std::string name = ProfileFile::headerName(file, h);
+        if (name.empty())
+            continue;
+        const size_t needed = charCount(name) + 1;
+        if (needed >= room) {
+            if (room > 0) {
+                out += headChars(name, room - 1);
+                out += '\0';
+            }
+            out += '\0';
+            count = size - 2;
+            return out;
+        }
+        out += name;
+        out += '\0';
+        room -= needed;
+    }
+    count = charCount(out);
+    out += '\0';
+    return out;
+}
+
+// Key names of the first section called `section` (exact length, any ASCII case), in the same
+// list form. Comment lines and lines without '=' are not listed.
+std::string keyNames(const ProfileFile& file, const std::string& section, size_t size, size_t& count)
+{
+    std::string out;
+    count = 0;
+    for (long h : file.sectionHeaders()) {
+        if (!sameName(ProfileFile::headerName(file, h), section))
+            continue;
+        size_t first, last;
+        file.sectionRange(h, first, last);
+        size_t room = size;
+        for (size_t i = first; i < last; ++i) {
+            const Line& line = file.lines()[i];
+            if (room <= 2)
+                break;
+            if (line.kind != Line::Entry || (!line.name.empty() && line.name[0] == ';') || !line.hasValue)
+                continue;
+            const std::string piece = headChars(line.name, room - 2);
+            out += piece;
+            out += '\0';
+            room -= charCount(piece) + 1;
+            if (room < 2)
+                break;
+        }
+        out += '\0';
+        count = room <= 1 ? size - 2 : size - room;
+        return out;
+    }
+    out += '\0';
+    return out;
+}
+
+// What the platform's wide function would leave in a buffer of `size` characters.
+std::string lookup(const char* section, const char* key, const char* defaultValue, size_t size,
+                   const char* fileName, size_t& count)
+{
+    const ProfileFile file(fileName);
+    const std::string fallback = trimDefault(defaultValue);
+    if (!section)
+        return sectionNames(file, size, count);
+    if (!key) {
+        std::string list = keyNames(file, section, size, count);
+        if (!list.empty() && list[0] != '\0')
+            return list;
+    } else {
+        long header;
+        const Line* line = nullptr;
+        if (file.findSection(requestName(section), header))
+            line = file.findKey(header, requestName(key));
+        if (line && line->hasValue) {
+            std::string out = copyEntry(line->value, size);
+            count = charCount(out);
+            return out;
+        }
+    }
+    std::string out = copyEntry(fallback, size);
+    count = charCount(out);
+    return out;
+}
+
+// Narrow result: the first `count` characters, as many whole characters as fit in size - 1
+// bytes; when they do not all fit, the result is size - 1 and the rest of the buffer is NUL.
+DWORD storeNarrow(const std::string& wide, size_t count, LPSTR buffer, DWORD size)
+{
+    const std::string text = headChars(wide, count);
+    const size_t room = size - 1;
+    if (text.size() <= room) {
+        std::memcpy(buffer, text.data(), text.size());
+        buffer[text.size()] = '\0';
+        return static_cast<DWORD>(text.size());
+    }
+    size_t fit = 0;
+    while (fit < text.size() && fit + charLength(text, fit) <= room)
+        fit += charLength(text, fit);
+    std::memcpy(buffer, text.data(), fit);
+    std::memset(buffer + fit, 0, size - fit);
+    return static_cast<DWORD>(room);
+}
+
+// Leading white space (any byte up to ' '), an optional sign, then digits; "0x", "0o" and
+// "0b" choose base 16, 8 or 2. Anything else ends the number; overflow wraps.
+UINT parseInteger(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    unsigned base = 10;
+    if (i + 1 < text.size() && text[i] == '0') {
+        const char p = text[i + 1];
+        if (p == 'x' || p == 'o' || p == 'b') {
+            base = p == 'x' ? 16 : p == 'o' ? 8 : 2;
+            i += 2;
+        }
+    }
+    UINT total = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        unsigned digit;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (c >= 'A' && c <= 'Z')
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'z')
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        else
+            break;
+        if (digit >= base)
+            break;
+        total = total * base + digit;
+    }
+    return negative ? 0u - total : total;
+}
+
+bool deleteSection(ProfileFile& file, const std::string& section)
+{
+    for (long h : file.sectionHeaders()) {
+        if (!sameName(ProfileFile::headerName(file, h), section))
+            continue;
+        size_t first, last;
+        file.sectionRange(h, first, last);
+        const auto& lines = file.lines();
+        const size_t from = h < 0 ? 0 : lines[static_cast<size_t>(h)].begin;
+        const size_t to = last < lines.size() ? lines[last].begin : file.bytes().size();
+        if (from != to)
+            file.replace(from, to, std::string());
+        return true;
+    }
+    return false;
+}
+
+void deleteKey(ProfileFile& file, const std::string& section, const std::string& key)
+{
+    for (long h : file.sectionHeaders()) {
+        if (!sameName(ProfileFile::headerName(file, h), section))
+            continue;
+        size_t first, last;
+        file.sectionRange(h, first, last);
+        for (size_t i = first; i < last; ++i) {
+            const Line& line = file.lines()[i];
+            if (line.kind == Line::Entry && sameName(line.name, key)) {
+                file.replace(line.begin, line.next, std::string());
+                return;
+            }
+        }
+    }
+}
+
+void setKey(ProfileFile& file, const std::string& section, const std::string& key, const char* value)
+{
+    while (isBlank(static_cast<unsigned char>(*value)))
+        ++value;
+    const std::string text(value);
+    long header;
+    if (file.findSection(section, header)) {
+        if (const Line* line = file.findKey(header, key)) {
+            if (line->hasValue && line->value == text)
+                return;
+            file.replace(line->begin, line->end, line->name + "=" + text);
+            return;
+        }
+        // After the section's last non-blank line (its header when it has none).
+        size_t first, last;
+        file.sectionRange(header, first, last);
+        long after = header;
+        for (size_t i = first; i < last; ++i)
+            if (file.lines()[i].kind != Line::Blank)
+                after = static_cast<long>(i);
+        std::string entry = key + "=" + text + "\r\n";
+        if (after < 0) {
+            file.insert(0, entry);
+            return;
+        }
+        const Line& line = file.lines()[static_cast<size_t>(after)];
+        if (line.next == line.end)
+            entry = "\r\n" + entry;
+        file.insert(line.next, entry);
+        return;
+    }
+    std::string block;
+    const std::string& bytes = file.bytes();
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
+        block = "\r\n";
+    block += "[" + section + "]\r\n" + key + "=" + text + "\r\n";
+    file.insert(bytes.size(), block);
+}
+
+}  // namespace
+
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
+                               DWORD size, LPCSTR fileName)
+{
+    if (!buffer || size == 0)
+        return 0;
+    if (!fileName) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    size_t count = 0;
+    const std::string wide = lookup(section, key, defaultValue, size, fileName, count);
+    return storeNarrow(wide, count, buffer, size);
+}
+
+UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName)
+{
+    // The platform reads the value into a 30-character buffer first.
+    if (!fileName)
+        return static_cast<UINT>(defaultValue);
+    size_t count = 0;
+    const std::string text = lookup(section, key, "", 30, fileName, count);
+    if (count == 0)
+        return static_cast<UINT>(defaultValue);
+    return parseInteger(cutAtNul(headChars(text, count)));
+}
+
+BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName)
+{
+    if (!fileName || !section)
+        return FALSE;
+    ProfileFile file(fileName);
+    if (!file.exists() && !file.folderExists())
+        return FALSE;
+    if (!key)
+        deleteSection(file, section);
+    else if (!value)
+        deleteKey(file, section, key);
+    else
+        setKey(file, requestName(section), requestName(key), value);
+    return file.save();
+}
