@@ -1,6 +1,35 @@
 #include "tests/unit/fx_core/SampleObjects.h"
 
+#include <set>
+
 int CSampleBase::s_nLive = 0;
+bool CNode::s_bOwnsChildren = true;
+
+namespace {
+std::set<CSampleBase*>& Live()
+{
+    static std::set<CSampleBase*> live;
+    return live;
+}
+}  // namespace
+
+CSampleBase::CSampleBase()
+{
+    Live().insert(this);
+    ++s_nLive;
+}
+
+CSampleBase::~CSampleBase()
+{
+    Live().erase(this);
+    --s_nLive;
+}
+
+void CSampleBase::DeleteAllLive()
+{
+    while (!Live().empty())
+        delete *Live().begin();
+}
 
 IMPLEMENT_DYNAMIC(CSampleBase, CObject)
 IMPLEMENT_SERIAL(CItem, CSampleBase, 0)
@@ -17,20 +46,25 @@ void CItem::Serialize(CArchive& ar)
 
 CNode::~CNode()
 {
-    while (!m_children.IsEmpty())
-        delete m_children.RemoveHead();
+    while (!m_children.IsEmpty()) {
+        CObject* child = m_children.RemoveHead();
+        if (s_bOwnsChildren)
+            delete child;
+    }
 }
 
 void CNode::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << m_kind;
-    } else {
-        ar >> m_kind;
+        m_children.Serialize(ar);
+        return;
     }
-    // Each child is added as soon as it is read, so a failure later in the list still finds
-    // it owned by this node.
-    m_children.Serialize(ar);
+    ar >> m_kind;
+    // Only sample objects are accepted as children, as a cell accepts only cells. Each child is
+    // added as soon as it is read, so a failure later in the list still finds it owned.
+    for (DWORD n = ar.ReadCount(); n > 0; --n)
+        m_children.AddTail(ar.ReadObject(RUNTIME_CLASS(CSampleBase)));
 }
 
 void CRef::Serialize(CArchive& ar)
@@ -38,5 +72,5 @@ void CRef::Serialize(CArchive& ar)
     if (ar.IsStoring())
         ar << m_pTarget;
     else
-        ar >> m_pTarget;
+        m_pTarget = ar.ReadObject(RUNTIME_CLASS(CSampleBase));
 }

@@ -10,9 +10,11 @@
 class CSampleBase : public CObject {
     DECLARE_DYNAMIC(CSampleBase)
 public:
-    CSampleBase() { ++s_nLive; }
-    ~CSampleBase() override { --s_nLive; }
+    CSampleBase();
+    ~CSampleBase() override;
     static int s_nLive;
+    // Deletes every sample object still alive (for graphs whose objects own nothing).
+    static void DeleteAllLive();
 };
 
 // Schema 0: one 32-bit value.
@@ -33,6 +35,9 @@ public:
     void Serialize(CArchive& ar) override;
     WORD m_kind;
     CObList m_children{10};
+    // Nodes own their children unless a reader of shared graphs turns this off and frees all
+    // objects itself.
+    static bool s_bOwnsChildren;
 };
 
 // Schema 2: a reference to another object, not owned.
