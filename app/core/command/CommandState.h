@@ -4,6 +4,7 @@
 // progress window is modal.
 #pragma once
 
+#include "fx/core/Exception.h"  // MB_OK and MB_ICONEXCLAMATION on the native build
 #include "fx/seam/Win32Seam.h"
 
 // 1 online (the initial value), 0 offline. While 0, the progress runner reports success without
