@@ -1,0 +1,9 @@
+// Resource ids of the test program's templates and strings.
+#pragma once
+
+#define IDD_SETTINGS 139
+#define IDD_MISSING 999
+#define IDC_TIMEOUT 1042
+#define IDC_BAUD 1043
+#define IDC_LOG 1044
+#define IDC_DATE 1099
