@@ -1,0 +1,32 @@
+// The test's view of a run against tzsim: runs tzctl beside the test program on the serial line
+// tzsim serves, reads tzsim's trace and state, and asks tzsim to misbehave. tzsim starts each test
+// program (see CMakeLists.txt) and tells it where its files are through the environment.
+#pragma once
+
+#include <string>
+
+namespace device_test {
+
+struct ToolRun {
+    int status = -1;
+    std::string output;
+    double seconds = 0;
+};
+
+// tzctl --dir PROFILE ARGS, with a com.ini naming the simulator's port.
+ToolRun tzctl(const std::string& args);
+// tzctl --dir PROFILE --script FILE with these lines.
+ToolRun tzctlScript(const std::string& lines);
+
+// Contents of the file tzsim names in the environment variable (TZSIM_TRACE, TZSIM_STATE).
+std::string simFile(const char* variable);
+// Waits up to two seconds for the trace to contain text; returns the trace.
+std::string waitForTrace(const std::string& text);
+// Lines of the trace that report an anomaly.
+std::string anomalies(const std::string& trace);
+// Writes "fail MODE" to the control file; tzsim applies it before the next frame.
+void setFailure(const std::string& mode);
+// Whether the test runs under tzsim at all.
+bool underSimulator();
+
+}  // namespace device_test
