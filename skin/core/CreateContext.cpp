@@ -1,0 +1,136 @@
+#include "skin/core/CreateContext.h"
+
+#include "fx/win/WinApp.h"
+#include "skin/core/LuLibAux.h"
+
+#include <set>
+
+namespace {
+
+std::set<const void*>& LiveBlocks()
+{
+    static std::set<const void*> blocks;
+    return blocks;
+}
+
+// Dialog procedure of context-made dialogs: the window object answers the messages; this only
+// keeps the system's default dialog behaviour.
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+}  // namespace
+
+CLuCreateBlock::CLuCreateBlock(void* pExtra) : m_pLuObject(pExtra) { LiveBlocks().insert(this); }
+
+CLuCreateBlock::~CLuCreateBlock() { LiveBlocks().erase(this); }
+
+const CLuCreateBlock* CLuCreateBlock::FromParam(const void* p)
+{
+    return p != nullptr && LiveBlocks().count(p) != 0 ? static_cast<const CLuCreateBlock*>(p) : nullptr;
+}
+
+BOOL CLuCContext::Create(CWnd*, CWnd*) { return FALSE; }
+
+BOOL CLuViewCContext::Create(CWnd* pWnd, CWnd* pParent)
+{
+    if (pWnd == nullptr)
+        return FALSE;
+    CCreateContext empty;
+    if (!pWnd->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParent, m_nID, &empty))
+        return FALSE;
+    if (CView* pView = DYNAMIC_DOWNCAST(CView, pWnd))
+        pView->OnInitialUpdate();
+    return TRUE;
+}
+
+BOOL CLuCDlgCContext::Create(CWnd* pWnd, CWnd* pParent)
+{
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() != nullptr)
+        return pWnd != nullptr;
+    AfxHookWindowCreate(pWnd);
+    HWND hDlg = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate),
+                                     CWnd::SafeHwnd(pParent), &PlainDialogProc, 0);
+    AfxUnhookWindowCreate();
+    if (hDlg == nullptr)
+        return FALSE;
+    // A page of its container: a plain hidden child, shown when the container chooses.
+    ::SetWindowLongPtrW(hDlg, GWL_STYLE, WS_CHILD);
+    ::SetWindowLongPtrW(hDlg, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    ::SetParent(hDlg, CWnd::SafeHwnd(pParent));
+    return TRUE;
+}
+
+BOOL CLuCWCContext::Create(CWnd* pWnd, CWnd* pParent)
+{
+    if (pWnd == nullptr)
+        return FALSE;
+    return pWnd->Create(LU_WNDCLASS_NAME("ClientWnd"), nullptr, m_dwStyle, CRect(0, 0, 0, 0), pParent, m_nID, nullptr);
+}
+
+// ---- The facade's creation helpers ----
+
+CWnd* LuLibAux::CreateView(CCreateContext* pContext, UINT nID, CWnd* pParent)
+{
+    if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
+        return nullptr;
+    CWnd* pView = DYNAMIC_DOWNCAST(CWnd, pContext->m_pNewViewClass->CreateObject());
+    if (pView == nullptr)
+        return nullptr;
+    CCreateContext copy = *pContext;
+    // A view whose window fails has already deleted itself: never hand it out.
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pParent, nID, &copy))
+        return nullptr;
+    return pView;
+}
+
+CWnd* LuLibAux::CreateWnd(CLuCContext* pCtx, CWnd* pParent, int& bCustom)
+{
+    bCustom = 0;
+    if (pCtx == nullptr)
+        return nullptr;
+    if (pCtx->IsView() && pCtx->IsContext())
+        return CreateView(pCtx->GetCreateContext(), 0, pParent);
+    if (pCtx->IsCustom()) {
+        bCustom = 1;
+        CWnd* pWnd = pCtx->GetWnd();
+        pCtx->Create(pWnd, pParent);
+        return pWnd;
+    }
+    CRuntimeClass* pClass = pCtx->IsRuntime() ? pCtx->GetRuntimeClass()
+                            : pCtx->GetCreateContext() != nullptr ? pCtx->GetCreateContext()->m_pNewViewClass
+                                                                   : nullptr;
+    if (pClass == nullptr)
+        return nullptr;
+    CObject* pObject = pClass->CreateObject();
+    CWnd* pWnd = DYNAMIC_DOWNCAST(CWnd, pObject);
+    if (pWnd == nullptr) {
+        delete pObject;
+        return nullptr;
+    }
+    if (!pCtx->Create(pWnd, pParent) && pWnd->GetSafeHwnd() == nullptr) {
+        // An object made here whose window never came: a view has deleted itself already,
+        // anything else goes now, so the container never holds a dangling object.
+        if (!pWnd->IsKindOf(RUNTIME_CLASS(CView)))
+            delete pWnd;
+        return nullptr;
+    }
+    return pWnd;
+}
+
+void LuLibAux::DestoryWnd(CWnd* pWnd, BOOL bDestroyWindow)
+{
+    if (pWnd == nullptr)
+        return;
+    if (CView* pView = DYNAMIC_DOWNCAST(CView, pWnd)) {
+        CFrameWnd* pFrame = pView->GetSafeHwnd() != nullptr ? pView->GetParentFrame() : nullptr;
+        if (pFrame != nullptr && pFrame->GetActiveView() == pView)
+            pFrame->SetActiveView(nullptr);
+    }
+    if (bDestroyWindow) {
+        pWnd->DestroyWindow();
+    } else if (pWnd->GetSafeHwnd() != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CView))) {
+        // A view finishes itself when its window goes.
+        pWnd->DestroyWindow();
+    } else {
+        pWnd->OnFinalRelease();
+    }
+}
