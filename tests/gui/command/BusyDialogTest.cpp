@@ -1,0 +1,117 @@
+// The progress window under Wine: it is up with the command's title while the worker runs the
+// command, animates, and ends with the command's outcome; offline nothing is shown.
+#include "app/core/command/DeviceCommands.h"
+#include "app/core/command/win/BusyDialog.h"
+#include "tests/unit/command/CommandTestSupport.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+namespace {
+
+struct Seen {
+    DWORD uiThread = 0;
+    HWND dialog = nullptr;
+    std::wstring text;
+    BOOL visible = FALSE;
+    int firstFrame = -1;
+    int laterFrame = -1;
+};
+
+BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(hWnd, cls, 32);
+    if (std::wstring(cls) == L"#32770") {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND BusyWindowOf(DWORD thread)
+{
+    HWND found = nullptr;
+    EnumThreadWindows(thread, FindDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Looks at the progress window from the worker thread, while the command runs.
+void LookAtProgress(Seen& seen)
+{
+    seen.dialog = BusyWindowOf(seen.uiThread);
+    if (!seen.dialog)
+        return;
+    wchar_t text[64] = {};
+    GetDlgItemTextW(seen.dialog, IDC_BUSY_TEXT, text, 64);
+    seen.text = text;
+    seen.visible = IsWindowVisible(seen.dialog);
+    const CBusyDialog* busy =
+        reinterpret_cast<const CBusyDialog*>(GetWindowLongPtrW(seen.dialog, DWLP_USER));
+    seen.firstFrame = busy->CurrentFrame();
+    Sleep(450);
+    seen.laterFrame = busy->CurrentFrame();
+}
+
+}  // namespace
+
+class BusyDialogTest : public CommandTest {
+protected:
+    void SetUp() override
+    {
+        CommandTest::SetUp();
+        // The window, not the plain worker thread of the portable tests.
+        ProgressPresenter::Install(nullptr);
+        seen.uiThread = GetCurrentThreadId();
+        link.onCall = [this](const std::string&) { LookAtProgress(seen); };
+    }
+
+    Seen seen;
+};
+
+TEST_F(BusyDialogTest, AFailingCommandEndsTheWindowWithItsComposedMessage)
+{
+    FailCalls("SetPower", 3);
+    std::unique_ptr<DeviceCommand> off = CreateCommand("关机");
+    EXPECT_EQ(RUN_FAILED, runWithProgress(*off));
+    EXPECT_EQ(std::string("通讯失败;\n错误码:0X0003"), std::string(off->Message()));
+    EXPECT_EQ("SetPower(1)", link.Joined());
+
+    ASSERT_TRUE(seen.dialog != nullptr);
+    EXPECT_EQ(std::wstring(L"关机"), seen.text);
+    EXPECT_TRUE(seen.visible);
+    // 100 ms per frame: in 450 ms the strip has moved on by several frames (modulo 8).
+    EXPECT_NE(seen.firstFrame, seen.laterFrame);
+    EXPECT_TRUE(seen.laterFrame >= 0 && seen.laterFrame < CBusyDialog::FRAME_COUNT);
+    // The window is gone once the runner returns.
+    EXPECT_TRUE(BusyWindowOf(seen.uiThread) == nullptr);
+}
+
+TEST_F(BusyDialogTest, ASucceedingCommandReportsOne)
+{
+    std::unique_ptr<DeviceCommand> on = CreateCommand("开机");
+    EXPECT_EQ(RUN_OK, runWithProgress("开机", *on));
+    EXPECT_TRUE(on->Message().IsEmpty());
+    EXPECT_EQ(std::wstring(L"开机"), seen.text);
+    EXPECT_TRUE(BusyWindowOf(seen.uiThread) == nullptr);
+}
+
+TEST_F(BusyDialogTest, AnExceptionThroughTheWindowIsACommunicationFault)
+{
+    link.throwOnPurge = true;
+    CReadStatusCommand status;
+    EXPECT_EQ(RUN_FAILED, runWithProgress(status));
+    EXPECT_EQ(std::string("通讯发生异常"), std::string(status.Message()));
+    EXPECT_EQ(std::wstring(L"读取状态信息"), seen.text);
+}
+
+TEST_F(BusyDialogTest, OfflineNoWindowAndNoCall)
+{
+    g_nOnline = 0;
+    std::unique_ptr<DeviceCommand> on = CreateCommand("开机");
+    EXPECT_EQ(RUN_OK, runWithProgress(*on));
+    EXPECT_TRUE(link.calls.empty());
+    EXPECT_TRUE(seen.dialog == nullptr);
+}
