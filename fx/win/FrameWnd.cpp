@@ -29,6 +29,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     const int lineFeed = title.Find('\n');
     if (lineFeed >= 0)
         title = title.Left(lineFeed);
+    m_strTitle = title;
 
     // One class per frame resource, so the class icon is the frame's icon.
     CString className;

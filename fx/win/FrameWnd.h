@@ -58,6 +58,10 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // The title from the frame's resource (its first line).
+    CString GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
+
     HACCEL m_hAccelTable = nullptr;
     // Items without a command handler are disabled when their popup opens.
     BOOL m_bAutoMenuEnable = TRUE;
@@ -74,7 +78,7 @@ protected:
     void PostNcDestroy() override;
 
     CView* m_pViewActive = nullptr;
-    CMenu* m_pOwnedMenu = nullptr;
+    CString m_strTitle;
 
     DECLARE_MESSAGE_MAP()
 };

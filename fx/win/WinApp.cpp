@@ -187,6 +187,24 @@ HKEY OpenSectionKey(const CWinApp& app, LPCSTR lpszSection, bool create)
 
 }  // namespace
 
+void CCommandLineInfo::ParseParam(LPCSTR pszParam, BOOL bFlag, BOOL)
+{
+    if (bFlag)
+        m_flags.emplace_back(pszParam);
+    else if (m_strFileName.IsEmpty())
+        m_strFileName = pszParam;
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) const
+{
+    const std::vector<CString> args = GetCommandLineArgs();
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const CString& arg = args[i];
+        const BOOL bFlag = !arg.IsEmpty() && (arg[0] == '/' || arg[0] == '-');
+        rCmdInfo.ParseParam(bFlag ? arg.Mid(1) : arg, bFlag, i + 1 == args.size());
+    }
+}
+
 void CWinApp::SetRegistryKey(LPCSTR lpszRegistryKey) { m_strRegistryKey = lpszRegistryKey; }
 
 UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault) const
@@ -321,6 +339,21 @@ BOOL AfxPumpMessage()
         ::DispatchMessageW(&msg);
     }
     return TRUE;
+}
+
+BOOL AfxDeferRegisterClass(LONG fToRegister)
+{
+    DWORD icc = 0;
+    if (fToRegister & AFX_WNDCOMMCTL_TREEVIEW_REG)
+        icc |= ICC_TREEVIEW_CLASSES;
+    if (fToRegister & AFX_WNDCOMMCTL_LISTVIEW_REG)
+        icc |= ICC_LISTVIEW_CLASSES;
+    if (icc == 0)
+        return TRUE;
+    INITCOMMONCONTROLSEX init{};
+    init.dwSize = sizeof(init);
+    init.dwICC = icc;
+    return ::InitCommonControlsEx(&init);
 }
 
 BOOL AfxInitCommonControls()

@@ -14,6 +14,18 @@
 
 class CWnd;
 
+// What the standard command-line parsing records: the first plain argument as a file name and
+// whether flags were present. The program keeps its own reading of the arguments (the login
+// shortcut); this record exists because start-up fills it.
+class CCommandLineInfo {
+public:
+    virtual ~CCommandLineInfo() = default;
+    // One argument (GBK) without its leading '/' or '-' when bFlag.
+    virtual void ParseParam(LPCSTR pszParam, BOOL bFlag, BOOL bLast);
+    CString m_strFileName;
+    std::vector<CString> m_flags;
+};
+
 class CWinThread : public CCmdTarget {
     DECLARE_DYNAMIC(CWinThread)
 public:
@@ -62,6 +74,13 @@ public:
     // The command line as the system gives it (GetCommandLineW), split into GBK arguments;
     // element 0 is the program.
     std::vector<CString> GetCommandLineArgs() const;
+    // Hands every argument after the program's name to rCmdInfo.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo) const;
+    // Start-up steps kept for the program's start-up sequence: controls and their 3-D look need
+    // no enabling on the systems the program runs on, and no recent-file list is kept.
+    BOOL Enable3dControls() { return TRUE; }
+    void LoadStdProfileSettings(UINT nMaxMRU = 4) { m_nMaxMRU = nMaxMRU; }
+    UINT m_nMaxMRU = 0;
     LPCSTR GetAppName() const { return m_strAppName; }
 
     // Profile values under HKEY_CURRENT_USER\Software\<registry key>\<app name>\<section>
@@ -101,3 +120,10 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 BOOL AfxPumpMessage();
 // Registers the common control classes the program uses (up-down, date-time, bars, lists).
 BOOL AfxInitCommonControls();
+// Completes the registration of a common-control class family before a window of it is made:
+// list views and tree views, asked for by the skin library before it takes their classes over.
+#define AFX_WNDCOMMCTL_TREEVIEW_REG 0x00080
+#define AFX_WNDCOMMCTL_LISTVIEW_REG 0x00400
+BOOL AfxDeferRegisterClass(LONG fToRegister);
+// Nothing to enable: the program hosts no ActiveX controls.
+inline void AfxEnableControlContainer() {}

@@ -73,6 +73,9 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                   const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
+    // The last reference to a window object went: a live window is destroyed (a heap object
+    // then deletes itself in PostNcDestroy); an object without a window is deleted.
+    void OnFinalRelease() override;
     // The class name a Create without one uses: registered once per process, no background.
     static LPCSTR GetDefaultClassName();
     // Registers a class of this module under a GBK name (the W function underneath); TRUE

@@ -185,7 +185,9 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     try {
         result = pWnd->WindowProc(nMsg, wParam, lParam);
     } catch (CException* e) {
-        e->ReportError(MB_OK | MB_ICONEXCLAMATION);
+        // A user exception means the user has been told already.
+        if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
+            e->ReportError(MB_OK | MB_ICONEXCLAMATION);
         e->Delete();
         result = nMsg == WM_CREATE ? -1 : 0;
     } catch (const std::exception& e) {
@@ -313,6 +315,14 @@ BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, co
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID,
                     pContext);
+}
+
+void CWnd::OnFinalRelease()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    else
+        CCmdTarget::OnFinalRelease();
 }
 
 BOOL CWnd::DestroyWindow()

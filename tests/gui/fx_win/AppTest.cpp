@@ -191,3 +191,39 @@ TEST(App, MessageBoxesAreCaptionedWithTheApplicationName)
     EXPECT_EQ(fx::ToWide("TaveloPro测试"), g_boxCaption);
     EXPECT_EQ(fx::ToWide("加载通讯库失败!"), g_boxText);
 }
+
+TEST(App, ProfileValuesLiveUnderTheRegistryKey)
+{
+    CTestApp& app = TestApp();
+    app.SetRegistryKey("TAVELO");
+    const std::wstring key = L"Software\\TAVELO\\" + fx::ToWide(app.GetAppName());
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+
+    EXPECT_EQ(3u, app.GetProfileInt("THEME", "COLOR", 3)) << "the default while nothing is stored";
+    ASSERT_TRUE(app.WriteProfileInt("THEME", "COLOR", 7));
+    EXPECT_EQ(7u, app.GetProfileInt("THEME", "COLOR", 3));
+    DWORD raw = 0;
+    DWORD size = sizeof raw;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegGetValueW(HKEY_CURRENT_USER, (key + L"\\THEME").c_str(), L"COLOR",
+                                            RRF_RT_REG_DWORD, nullptr, &raw, &size));
+    EXPECT_EQ(7u, raw);
+
+    ASSERT_TRUE(app.WriteProfileString("Recent", "File", "D:\\场景\\新建.tzs"));
+    EXPECT_EQ(CString("D:\\场景\\新建.tzs"), app.GetProfileString("Recent", "File"));
+    EXPECT_EQ(CString("无"), app.GetProfileString("Recent", "Missing", "无"));
+
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+    app.SetRegistryKey("");
+    EXPECT_EQ(5u, app.GetProfileInt("THEME", "COLOR", 5)) << "no key named: nothing is read";
+}
+
+TEST(App, CommandLineArgumentsArriveAsGbk)
+{
+    const std::vector<CString> args = TestApp().GetCommandLineArgs();
+    ASSERT_FALSE(args.empty());
+    EXPECT_NE(-1, args[0].Find("fxwin_gui_test")) << "element 0 is the program";
+    CCommandLineInfo info;
+    TestApp().ParseCommandLine(info);
+    // The test runner passes gtest flags ("--gtest_filter=..."), which count as flags.
+    EXPECT_EQ(args.size() - 1, info.m_flags.size() + (info.m_strFileName.IsEmpty() ? 0 : 1));
+}
