@@ -38,7 +38,7 @@ std::string escape(const std::string& s)
 std::string text(int x, int y, int size, const char* fill, const std::string& content)
 {
     return format("<text x=\"%d\" y=\"%d\" font-size=\"%d\" fill=\"%s\" text-anchor=\"middle\" "
-                  "font-family=\"sans-serif\">", x, y, size, fill) + escape(content) + "</text>\n";
+                  "font-family=\"WenQuanYi Micro Hei, sans-serif\">", x, y, size, fill) + escape(content) + "</text>\n";
 }
 
 }  // namespace
@@ -69,6 +69,7 @@ std::string wallSvg(const Processor& p)
     svg += format("<rect width=\"%d\" height=\"%d\" fill=\"#202020\"/>\n", width, height);
 
     // Panels, and the bounding box of those that show the MPD channel: the MPD region.
+    std::string combined;   // outlines drawn over everything else
     int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
     for (int n = 1; n <= w.panelCount(); ++n) {
         const int x = kMargin + ((n - 1) % w.columns) * kPanelW;
@@ -92,7 +93,7 @@ std::string wallSvg(const Processor& p)
             it->second.columns * it->second.rows > 1) {
             const int cw = std::min(it->second.columns, w.columns - (n - 1) % w.columns);
             const int ch = std::min(it->second.rows, w.rows - (n - 1) / w.columns);
-            svg += format("<rect class=\"combined\" x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" "
+            combined += format("<rect class=\"combined\" x=\"%d\" y=\"%d\" width=\"%d\" height=\"%d\" "
                           "fill=\"none\" stroke=\"#f0c000\" stroke-width=\"3\"/>\n",
                           x + 2, y + 2, cw * kPanelW - 4, ch * kPanelH - 4);
         }
@@ -119,6 +120,7 @@ std::string wallSvg(const Processor& p)
         }
     }
 
+    svg += combined;
     std::string status = s.powerOn ? "power on" : "standby";
     if (s.resolution >= 0)
         status += format(", resolution %d", s.resolution);
