@@ -1,36 +1,46 @@
 #include "app/core/command/CommandConfig.h"
 
+#include "app/core/profile/ProfileState.h"
+
 namespace {
 
-// The profile values with nothing read: no MPD channel, the first resolution, the MPD pixel size
-// of an unknown index, makers and addresses 0, and every port mapped to its own number.
-class DefaultConfig : public CommandConfig {
+// The process-wide profile records as start-up read them (ProfileState.h).
+class ProfileConfig : public CommandConfig {
 public:
-    int MpdCount() const override { return 0; }
-    int Resolution() const override { return 0; }
+    int MpdCount() const override { return workingSystem().mpdCount; }
+    int Resolution() const override { return workingSystem().resolution; }
     void MpdPixelSize(int* pWidth, int* pHeight) const override
     {
-        *pWidth = 48;
-        *pHeight = 48;
+        mpdPixelSizeFor(workingSystem().mpdResolution, pWidth, pHeight);
     }
-    int MatrixMaker(int) const override { return 0; }
-    int MatrixAddress(int) const override { return 0; }
-    int MatrixPort(int, int nEntry) const override { return nEntry % 255 + 1; }
+    int MatrixMaker(int nKind) const override { return Block(nKind).devFactory; }
+    int MatrixAddress(int nKind) const override { return Block(nKind).devNo; }
+    int MatrixPort(int nKind, int nEntry) const override
+    {
+        if (nEntry < 0 || nEntry >= kMatrixPortEntries)
+            return nEntry;
+        return Block(nKind).portMap[nEntry];
+    }
     void SubGrid(int* pRows, int* pColumns) const override
     {
-        *pRows = 0;
-        *pColumns = 0;
+        *pRows = mpdSubGrid().rows;
+        *pColumns = mpdSubGrid().columns;
     }
     CString MatrixInputName(int nInputType, int nInput) const override
     {
-        CString name;
         switch (nInputType) {
-        case 2: name.Format("VGA%d", nInput); break;
-        case 3: name.Format("视频%d", nInput); break;
-        case 6: name.Format("HDMI%d", nInput); break;
-        default: break;
+        case 2: return Block(MATRIX_VGA).inputName(nInput - 1);
+        case 3: return Block(MATRIX_CVBS).inputName(nInput - 1);
+        case 6: return Block(MATRIX_DVI).inputName(nInput - 1);
+        default: return CString();
         }
-        return name;
+    }
+
+private:
+    static const MatrixBlock& Block(int nKind)
+    {
+        const int kind = nKind >= MATRIX_CVBS && nKind < MATRIX_KINDS ? nKind : MATRIX_CVBS;
+        return matrixConfig()[static_cast<MatrixKind>(kind)];
     }
 };
 
@@ -40,8 +50,8 @@ const CommandConfig* g_pConfig = nullptr;
 
 const CommandConfig& CommandConfig::Current()
 {
-    static DefaultConfig defaults;
-    return g_pConfig ? *g_pConfig : defaults;
+    static ProfileConfig profiles;
+    return g_pConfig ? *g_pConfig : profiles;
 }
 
 const CommandConfig* CommandConfig::Install(const CommandConfig* pConfig)

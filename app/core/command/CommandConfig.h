@@ -1,17 +1,14 @@
 // What the commands read from the profiles when they are sent: the working SystemConfig's MPD
-// count and resolution index, the MPD pixel size, and the matrices' maker codes, device addresses
-// and port maps. The program reads the process-wide profile copies (the default); tests install
-// their own values.
+// count and resolution index, the MPD pixel size, the sub-grid, and the matrices' maker codes,
+// device addresses, port maps and input names. The default reads the process-wide profile records
+// (the working SystemConfig, the matrix configuration); tests install their own values.
 #pragma once
 
 #include "fx/core/String.h"
 
-// Matrix kinds as the matrix-switch operation numbers them.
-enum MatrixKind {
-    MATRIX_CVBS = 0,
-    MATRIX_VGA = 1,
-    MATRIX_DVI = 2
-};
+// Matrix kinds (MATRIX_CVBS 0, MATRIX_VGA 1, MATRIX_DVI 2) as the matrix-switch operation numbers
+// them.
+#include "app/core/profile/ProfileRecords.h"
 
 class CommandConfig {
 public:
@@ -34,7 +31,7 @@ public:
     // Name of input nInput (1-based) of the matrix behind input type 2 (VGA), 3 (CVBS) or 6 (DVI).
     virtual CString MatrixInputName(int nInputType, int nInput) const = 0;
 
-    // The configuration commands read: the installed one, else the profiles.
+    // The configuration commands read: the installed one, else the profile records.
     static const CommandConfig& Current();
     // Installs a configuration (null: back to the profiles); returns the previous one.
     static const CommandConfig* Install(const CommandConfig* pConfig);
