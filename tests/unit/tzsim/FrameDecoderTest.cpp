@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tzsim {
 namespace {
 
@@ -115,6 +117,54 @@ TEST(FrameDecoder, BracketsOnlyInTheirExactForm)
     // Kind code 3 does not exist.
     events = feed(d, bytes(test::bracket(3, true)));
     EXPECT_EQ(StreamEvent::kAnomaly, events.at(0).kind);
+}
+
+}  // namespace
+}  // namespace tzsim
+
+namespace tzsim {
+namespace {
+
+// Whatever arrives, in whatever pieces, every byte leaves the decoder exactly once: in a frame,
+// as raw bytes or among the discarded bytes of an anomaly.
+TEST(FrameDecoder, EveryByteIsAccountedForInAnyStream)
+{
+    std::uint32_t seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<std::uint8_t>(seed >> 16);
+    };
+    for (int round = 0; round < 50; ++round) {
+        std::vector<std::uint8_t> stream;
+        for (int piece = 0; piece < 40; ++piece) {
+            const int choice = next() % 4;
+            if (choice == 0) {
+                const auto f = test::bytes(test::board(next(), next(), {next(), next()}));
+                stream.insert(stream.end(), f.begin(), f.end());
+            } else if (choice == 1) {
+                const auto f = test::bytes(test::device({0x00, 0x00}));
+                stream.insert(stream.end(), f.begin(), f.begin() + 1 + next() % 11);
+            } else {
+                for (int i = next() % 5; i >= 0; --i)
+                    stream.push_back(next() % 3 == 0 ? 0xAA : next());
+            }
+        }
+        FrameDecoder d;
+        std::vector<StreamEvent> out;
+        std::size_t at = 0;
+        double ms = 0;
+        while (at < stream.size()) {
+            const std::size_t n = std::min<std::size_t>(stream.size() - at, 1 + next() % 20);
+            d.feed(stream.data() + at, n, ms += 1, out);
+            at += n;
+        }
+        d.idle(ms + 1000, out);
+        std::size_t accounted = 0;
+        for (const StreamEvent& e : out)
+            accounted += e.kind == StreamEvent::kFrame ? kFrameSize : e.raw.size();
+        EXPECT_EQ(stream.size(), accounted) << "round " << round;
+        EXPECT_EQ(0u, d.pending());
+    }
 }
 
 }  // namespace
