@@ -312,7 +312,9 @@ int CWnd::RunModalLoop(DWORD dwFlags)
             if (!ContinueModal())
                 return m_nModalResult;
             if (!AfxPumpMessage()) {
-                ::PostQuitMessage(0);  // the application is ending: leave WM_QUIT for Run
+                // The application is ending: leave WM_QUIT, with its exit code, for Run.
+                CWinThread* pThread = AfxGetThread();
+                ::PostQuitMessage(pThread != nullptr ? static_cast<int>(pThread->m_msgCur.wParam) : 0);
                 m_bContinueModal = FALSE;
                 return -1;
             }

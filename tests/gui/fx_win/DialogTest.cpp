@@ -9,6 +9,7 @@
 #include "fx/win/Controls.h"
 #include "fx/win/Dialog.h"
 #include "fx/win/Text.h"
+#include "fx/win/ThreadState.h"
 #include "fx/win/WorkerThread.h"
 
 #include <gtest/gtest.h>
@@ -225,4 +226,26 @@ TEST(Dialog, ModelessDialogLivesLikeAWindow)
     EXPECT_FALSE(dlg.IsModal());
     EXPECT_TRUE(dlg.DestroyWindow());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+TEST(Dialog, QuitDuringTheModalLoopEndsItAndStaysQueued)
+{
+    CSettingsDlg dlg;
+    dlg.onStarted = [](CSettingsDlg&) { ::PostQuitMessage(5); };
+    EXPECT_EQ(-1, dlg.DoModal());
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "left for the main loop";
+    EXPECT_EQ(5u, msg.wParam) << "with the program's exit code";
+}
+
+TEST(Dialog, RepeatedModalRunsLeaveNoObjectsBehind)
+{
+    const std::size_t before = fx::detail::State().permanentWnds.size();
+    for (int i = 0; i < 40; ++i) {
+        fxtest::ModalTimeout guard(5000);
+        CSettingsDlg dlg;
+        dlg.onStarted = [i](CSettingsDlg& d) { d.PostMessage(kFinish, static_cast<WPARAM>(i)); };
+        ASSERT_EQ(i, dlg.DoModal());
+    }
+    EXPECT_EQ(before, fx::detail::State().permanentWnds.size());
 }

@@ -6,6 +6,7 @@
 #include "TestApp.h"
 
 #include "fx/win/Text.h"
+#include "fx/win/ThreadState.h"
 #include "fx/win/Wnd.h"
 
 #include <gtest/gtest.h>
@@ -236,6 +237,7 @@ TEST(HandleMap, WindowCountsDoNotGrowOverManyCycles)
 {
     // Every create/destroy cycle must leave the maps and the system's tables as they were.
     const DWORD userBefore = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
+    const std::size_t objectsBefore = fx::detail::State().permanentWnds.size();
     for (int i = 0; i < 300; ++i) {
         CRecorder parent;
         ASSERT_TRUE(parent.CreateEx(0, nullptr, "cycle", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
@@ -244,8 +246,11 @@ TEST(HandleMap, WindowCountsDoNotGrowOverManyCycles)
         CWnd::FromHandle(::GetDesktopWindow());
         CWnd::DeleteTempMap();
     }
+    // Windows counts the process's USER objects (Wine answers 0); the handle maps are ours.
     const DWORD userAfter = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
     EXPECT_LE(userAfter, userBefore + 5);
+    EXPECT_EQ(objectsBefore, fx::detail::State().permanentWnds.size());
+    EXPECT_TRUE(fx::detail::State().tempWnds.empty());
     HWND probe = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(probe));
     ::DestroyWindow(probe);
