@@ -7,6 +7,7 @@
 //         LU_DECLARE_CONTROL(CLuEdit, CEdit)
 //     };
 //     LU_IMPLEMENT_CONTROL(CLuEdit)
+//     void CLuEdit::OnInitCtrl(DWORD dwStyle) { m_dwCtrlStyle = dwStyle; ... }
 //     ... RegisterCtrlClass("EDIT", &LuCtrlClassProc<CLuEdit>, &CLuEdit::m_pfnLuClassOldProc);
 #pragma once
 
@@ -43,10 +44,12 @@ protected:
 };
 
 // Declares the operations every control class adds after the framework's, in this order, and
-// the message hook. theClass is the control, theBase its framework window class.
+// the message hook. theClass is the control, theBase its framework window class. The class
+// defines OnInitCtrl itself (its set-up once the window exists); LU_DEFAULT_INITCTRL gives the
+// plain one that only stores the style.
 #define LU_DECLARE_CONTROL(theClass, theBase) \
 public: \
-    virtual void OnInitCtrl(DWORD dwStyle) { m_dwCtrlStyle = dwStyle; } \
+    virtual void OnInitCtrl(DWORD dwStyle); \
     virtual WORD GetCtrlStyle() const { return LOWORD(m_dwCtrlStyle); } \
     virtual void AddCtrlStyle(WORD wStyle) { m_dwCtrlStyle |= wStyle; } \
     virtual DWORD GetCtrlStyleEx() const { return m_dwCtrlStyle; } \
@@ -55,6 +58,7 @@ public: \
     virtual void OnCtrlHook() {} \
     virtual HWND Detach() { return theBase::Detach(); } \
     static WNDPROC m_pfnLuClassOldProc; \
+    static CRuntimeClass* LuRuntimeClass() { return RUNTIME_CLASS(theClass); } \
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override \
     { \
         if (message == WM_CREATE) { \
@@ -69,6 +73,8 @@ public: \
     }
 
 #define LU_IMPLEMENT_CONTROL(theClass) WNDPROC theClass::m_pfnLuClassOldProc = nullptr;
+#define LU_DEFAULT_INITCTRL(theClass) \
+    void theClass::OnInitCtrl(DWORD dwStyle) { m_dwCtrlStyle = dwStyle; }
 
 // Positions a window at once, or into the pending batch *phDwp when one is given.
 LULIB_API void LuMoveWindow(CWnd* pWnd, const RECT& rc, HDWP* phDwp);
@@ -92,9 +98,9 @@ const LuLibAux::ClassInfo& LuClassInfo(bool bSubclass)
         static CWnd* Construct(void* p) { return new (p) CLuAutoObject<T>; }
         static CLuControlBase* Base(CWnd* pWnd) { return static_cast<CLuControlBase*>(static_cast<T*>(pWnd)); }
     };
-    static const LuLibAux::ClassInfo ownClass = {RUNTIME_CLASS(T), static_cast<WORD>(sizeof(CLuAutoObject<T>)),
+    static const LuLibAux::ClassInfo ownClass = {T::LuRuntimeClass(), static_cast<WORD>(sizeof(CLuAutoObject<T>)),
                                                  &Make::Construct, &Make::Base, nullptr};
-    static const LuLibAux::ClassInfo subclass = {RUNTIME_CLASS(T), static_cast<WORD>(sizeof(CLuAutoObject<T>)),
+    static const LuLibAux::ClassInfo subclass = {T::LuRuntimeClass(), static_cast<WORD>(sizeof(CLuAutoObject<T>)),
                                                  &Make::Construct, &Make::Base, &T::m_pfnLuClassOldProc};
     return bSubclass ? subclass : ownClass;
 }

@@ -104,11 +104,12 @@ BOOL LuLibAux::RegisterCtrlClass(LPCSTR lpszClassName, WNDPROC pfnNewProc, WNDPR
         return TRUE;
     if (ppfnOldProc != nullptr)
         *ppfnOldProc = wc.lpfnWndProc;
-    // The same class again, owned here and global, so windows the program or its dialog
-    // templates create under the system name come through the new procedure.
+    // The same class again, local to the owner instance: windows the program and its dialog
+    // templates create under the system name with that instance find it before the system's.
+    // (A global class of a system name is refused by some systems as already existing.)
     wc.lpfnWndProc = pfnNewProc;
     wc.hInstance = hInst;
-    wc.style |= CS_GLOBALCLASS;
+    wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
     wc.lpszClassName = name;
     return ::RegisterClassW(&wc) != 0;
 }
