@@ -7,6 +7,8 @@
 #include "fx/win/FrameWnd.h"
 #include "fx/win/Menu.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -236,4 +238,104 @@ TEST(Routing, NotificationsAreReflectedToTheControlThatSentThem)
     ::ReleaseDC(reflecting.m_hWnd, hdc);
     EXPECT_GE(reflecting.colourQuestions, 1);
     parent.DestroyWindow();
+}
+
+namespace {
+
+constexpr UINT kBarId = 59424;
+
+class CNotifyingBar : public CWnd {
+public:
+    int reflectedDropDowns = 0;
+    bool handleReflected = false;
+
+protected:
+    void OnReflectedDropDown(NMHDR*, LRESULT* pResult)
+    {
+        ++reflectedDropDowns;
+        *pResult = 9;
+    }
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        return handleReflected && CWnd::OnChildNotify(message, wParam, lParam, pResult);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyingBar, CWnd)
+    ON_NOTIFY_REFLECT(TBN_DROPDOWN, OnReflectedDropDown)
+END_MESSAGE_MAP()
+
+class CNotifyParent : public CWnd {
+public:
+    UINT droppedItem = 0;
+    UINT rangeId = 0;
+
+protected:
+    void OnDropDown(NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        droppedItem = static_cast<UINT>(reinterpret_cast<NMTOOLBARW*>(pNMHDR)->iItem);
+        *pResult = TBDDRET_DEFAULT;
+    }
+    void OnAnyDropDown(UINT id, NMHDR*, LRESULT*) { rangeId = id; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotifyParent, CWnd)
+    ON_NOTIFY(TBN_DROPDOWN, kBarId, OnDropDown)
+    ON_NOTIFY_RANGE(TBN_DROPDOWN, kBarId + 1, kBarId + 3, OnAnyDropDown)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(Routing, NotificationsReachTheParentsMapOrTheSendersReflection)
+{
+    CNotifyParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
+    CNotifyingBar bar;
+    ASSERT_TRUE(bar.Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 100, 30), &parent, kBarId));
+
+    // The 44-byte toolbar record the skinned toolbar sends for a drop-down button.
+    NMTOOLBARW record{};
+    record.hdr.hwndFrom = bar.m_hWnd;
+    record.hdr.idFrom = kBarId;
+    record.hdr.code = TBN_DROPDOWN;
+    record.iItem = 1002;
+    EXPECT_EQ(TBDDRET_DEFAULT, parent.SendMessage(WM_NOTIFY, kBarId, reinterpret_cast<LPARAM>(&record)));
+    EXPECT_EQ(1002u, parent.droppedItem);
+    EXPECT_EQ(0, bar.reflectedDropDowns);
+
+    record.hdr.idFrom = kBarId + 2;
+    parent.SendMessage(WM_NOTIFY, kBarId + 2, reinterpret_cast<LPARAM>(&record));
+    EXPECT_EQ(kBarId + 2, parent.rangeId);
+
+    bar.handleReflected = true;
+    parent.droppedItem = 0;
+    record.hdr.idFrom = kBarId;
+    EXPECT_EQ(9, parent.SendMessage(WM_NOTIFY, kBarId, reinterpret_cast<LPARAM>(&record)));
+    EXPECT_EQ(1, bar.reflectedDropDowns);
+    EXPECT_EQ(0u, parent.droppedItem) << "the sender handled its own notification";
+    parent.DestroyWindow();
+}
+
+TEST(Routing, TrackedPopupUpdatesItsItemsAndSendsTheChosenCommand)
+{
+    FrameWithView fv;
+    ASSERT_NE(nullptr, fv.frame);
+    fv.frame->ShowWindow(SW_SHOW);
+    fv.frame->SetForegroundWindow();
+    fv.frame->toggledOn = false;
+    CMenu popup;
+    ASSERT_TRUE(popup.CreatePopupMenu());
+    popup.AppendMenu(MF_STRING, kHandledOnly, "关机");
+    popup.AppendMenu(MF_STRING, kToggled, "开机");
+
+    // Down selects the first item, Enter chooses it; both are waiting when the menu loop starts.
+    fv.frame->PostMessage(WM_KEYDOWN, VK_DOWN, 0x00500001);
+    fv.frame->PostMessage(WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    fxtest::ModalTimeout guard(5000);
+    ASSERT_TRUE(popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 20, 20, fv.frame));
+    EXPECT_TRUE(popup.GetMenuState(kToggled, MF_BYCOMMAND) & MF_GRAYED) << "updated when it opened";
+    EXPECT_TRUE(fxtest::PumpUntil([&] { return fv.frame->handledOnly == 1; }))
+        << "the chosen command arrives as WM_COMMAND";
 }
