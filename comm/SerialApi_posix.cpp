@@ -352,10 +352,12 @@ BOOL ReadFile(HANDLE handle, void* buffer, DWORD count, DWORD* read, OVERLAPPED*
                 break;
             continue;
         }
-        if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
+        // A raw tty with VMIN 0 answers "nothing yet" with 0 rather than EAGAIN; a line that
+        // hung up shows as POLLHUP below.
+        if (got < 0 && errno != EAGAIN && errno != EINTR) {
             if (read)
                 *read = done;
-            return Fail(got == 0 ? ERROR_GEN_FAILURE : ErrorFromErrno(errno));
+            return Fail(ErrorFromErrno(errno));
         }
         if (wait >= 0 && wait <= NowMs() && (done > 0 || deadline == start))
             break;
