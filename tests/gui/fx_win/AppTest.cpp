@@ -79,7 +79,7 @@ struct MainWindowScope {
 
 }  // namespace
 
-TEST(App, RunDoesIdleWorkAndEndsWithTheQuitCode)
+TEST(FxApp, RunDoesIdleWorkAndEndsWithTheQuitCode)
 {
     auto* frame = new CMainFrameUnderTest;
     ASSERT_TRUE(frame->Create(nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200)));
@@ -99,7 +99,7 @@ TEST(App, RunDoesIdleWorkAndEndsWithTheQuitCode)
     frame->DestroyWindow();
 }
 
-TEST(App, PreTranslationWalksFromTheControlUpToItsFrame)
+TEST(FxApp, PreTranslationWalksFromTheControlUpToItsFrame)
 {
     std::vector<std::string> order;
     auto* frame = new CMainFrameUnderTest;
@@ -120,7 +120,7 @@ TEST(App, PreTranslationWalksFromTheControlUpToItsFrame)
     frame->DestroyWindow();
 }
 
-TEST(App, FrameLoadsTitleMenuAndAcceleratorsFromOneResource)
+TEST(FxApp, FrameLoadsTitleMenuAndAcceleratorsFromOneResource)
 {
     auto* frame = new CMainFrameUnderTest;
     ASSERT_TRUE(frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
@@ -179,7 +179,7 @@ void CALLBACK AnswerMessageBox(HWND, UINT, UINT_PTR id, DWORD)
 
 }  // namespace
 
-TEST(App, MessageBoxesAreCaptionedWithTheApplicationName)
+TEST(FxApp, MessageBoxesAreCaptionedWithTheApplicationName)
 {
     EXPECT_STREQ("TaveloPro测试", AfxGetAppName()) << "string resource 57344";
     g_boxCaption.clear();
@@ -192,7 +192,7 @@ TEST(App, MessageBoxesAreCaptionedWithTheApplicationName)
     EXPECT_EQ(fx::ToWide("加载通讯库失败!"), g_boxText);
 }
 
-TEST(App, ProfileValuesLiveUnderTheRegistryKey)
+TEST(FxApp, ProfileValuesLiveUnderTheRegistryKey)
 {
     CTestApp& app = TestApp();
     app.SetRegistryKey("TAVELO");
@@ -217,7 +217,7 @@ TEST(App, ProfileValuesLiveUnderTheRegistryKey)
     EXPECT_EQ(5u, app.GetProfileInt("THEME", "COLOR", 5)) << "no key named: nothing is read";
 }
 
-TEST(App, CommandLineArgumentsArriveAsGbk)
+TEST(FxApp, CommandLineArgumentsArriveAsGbk)
 {
     const std::vector<CString> args = TestApp().GetCommandLineArgs();
     ASSERT_FALSE(args.empty());

@@ -103,7 +103,7 @@ END_MESSAGE_MAP()
 
 }  // namespace
 
-TEST(Dialog, ModalDialogFromTemplateEndsWithThePostedValue)
+TEST(FxDialog, ModalDialogFromTemplateEndsWithThePostedValue)
 {
     fxtest::ModalTimeout guard(5000);
     CWnd owner;
@@ -119,13 +119,13 @@ TEST(Dialog, ModalDialogFromTemplateEndsWithThePostedValue)
     owner.DestroyWindow();
 }
 
-TEST(Dialog, MissingTemplateGivesMinusOne)
+TEST(FxDialog, MissingTemplateGivesMinusOne)
 {
     CDialog dlg(IDD_MISSING);
     EXPECT_EQ(-1, dlg.DoModal());
 }
 
-TEST(Dialog, DataExchangeFillsControlsAndTakesThemBack)
+TEST(FxDialog, DataExchangeFillsControlsAndTakesThemBack)
 {
     fxtest::ModalTimeout guard(5000);
     CSettingsDlg dlg;
@@ -144,7 +144,7 @@ TEST(Dialog, DataExchangeFillsControlsAndTakesThemBack)
     EXPECT_EQ(0, dlg.m_bLog);
 }
 
-TEST(Dialog, RefusedValueKeepsTheDialogOpenAndTellsTheUser)
+TEST(FxDialog, RefusedValueKeepsTheDialogOpenAndTellsTheUser)
 {
     fxtest::ModalTimeout guard(5000);
     TestApp().m_messages.clear();
@@ -168,7 +168,7 @@ TEST(Dialog, RefusedValueKeepsTheDialogOpenAndTellsTheUser)
     EXPECT_EQ("请输入一个介于 10 和 60 之间的整数。", TestApp().m_messages[1]);
 }
 
-TEST(Dialog, IdleUpdateEnablesControlsFromTheirHandlers)
+TEST(FxDialog, IdleUpdateEnablesControlsFromTheirHandlers)
 {
     fxtest::ModalTimeout guard(5000);
     CSettingsDlg empty;
@@ -185,7 +185,7 @@ TEST(Dialog, IdleUpdateEnablesControlsFromTheirHandlers)
     EXPECT_EQ(1, filled.DoModal());
 }
 
-TEST(Dialog, EscapeInAControlCancels)
+TEST(FxDialog, EscapeInAControlCancels)
 {
     fxtest::ModalTimeout guard(5000);
     CSettingsDlg dlg;
@@ -197,7 +197,7 @@ TEST(Dialog, EscapeInAControlCancels)
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
 }
 
-TEST(Dialog, WorkerThreadPostsItsResultToTheModalDialog)
+TEST(FxDialog, WorkerThreadPostsItsResultToTheModalDialog)
 {
     fxtest::ModalTimeout guard(5000);
     CSettingsDlg dlg;
@@ -217,7 +217,7 @@ TEST(Dialog, WorkerThreadPostsItsResultToTheModalDialog)
     EXPECT_NE(::GetCurrentThreadId(), dlg.workerThreadId);
 }
 
-TEST(Dialog, ModelessDialogLivesLikeAWindow)
+TEST(FxDialog, ModelessDialogLivesLikeAWindow)
 {
     CSettingsDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_SETTINGS));
@@ -228,7 +228,7 @@ TEST(Dialog, ModelessDialogLivesLikeAWindow)
     EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
-TEST(Dialog, QuitDuringTheModalLoopEndsItAndStaysQueued)
+TEST(FxDialog, QuitDuringTheModalLoopEndsItAndStaysQueued)
 {
     CSettingsDlg dlg;
     dlg.onStarted = [](CSettingsDlg&) { ::PostQuitMessage(5); };
@@ -238,7 +238,7 @@ TEST(Dialog, QuitDuringTheModalLoopEndsItAndStaysQueued)
     EXPECT_EQ(5u, msg.wParam) << "with the program's exit code";
 }
 
-TEST(Dialog, RepeatedModalRunsLeaveNoObjectsBehind)
+TEST(FxDialog, RepeatedModalRunsLeaveNoObjectsBehind)
 {
     const std::size_t before = fx::detail::State().permanentWnds.size();
     for (int i = 0; i < 40; ++i) {

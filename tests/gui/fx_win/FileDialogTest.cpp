@@ -43,7 +43,7 @@ void CALLBACK AnswerFileDialog(HWND, UINT, UINT_PTR, DWORD)
 
 }  // namespace
 
-TEST(FileDialog, TypedGbkNameComesBackAsGbkPath)
+TEST(FxFileDialog, TypedGbkNameComesBackAsGbkPath)
 {
     wchar_t temp[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, temp);
@@ -66,7 +66,7 @@ TEST(FileDialog, TypedGbkNameComesBackAsGbkPath)
     EXPECT_EQ(CString("tzs"), dlg.GetFileExt());
 }
 
-TEST(FileDialog, CancelGivesIdCancel)
+TEST(FxFileDialog, CancelGivesIdCancel)
 {
     g_cancel = true;
     CFileDialog dlg(TRUE, "tzs", nullptr, OFN_FILEMUSTEXIST, "场景文件 (*.tzs)|*.tzs||");

@@ -81,7 +81,7 @@ DWORD GdiObjects() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJEC
 
 }  // namespace
 
-TEST(Gdi, ObjectsAreReleasedAfterEveryPaint)
+TEST(FxGdi, ObjectsAreReleasedAfterEveryPaint)
 {
     CPainter wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "painter", WS_POPUP | WS_VISIBLE, 0, 0, 120, 80, nullptr, nullptr));
@@ -113,7 +113,7 @@ TEST(Gdi, ObjectsAreReleasedAfterEveryPaint)
     wnd.DestroyWindow();
 }
 
-TEST(Gdi, PaintedPixelsComeBackThroughPrintWindow)
+TEST(FxGdi, PaintedPixelsComeBackThroughPrintWindow)
 {
     CPainter wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "pixels", WS_POPUP | WS_VISIBLE, 30, 30, 120, 80, nullptr, nullptr));
@@ -149,7 +149,7 @@ TEST(Gdi, PaintedPixelsComeBackThroughPrintWindow)
     wnd.DestroyWindow();
 }
 
-TEST(Gdi, OwnersAreMoveOnlyAndGiveBackWhatTheyDetach)
+TEST(FxGdi, OwnersAreMoveOnlyAndGiveBackWhatTheyDetach)
 {
     CPen pen(PS_SOLID, 1, RGB(1, 2, 3));
     const HGDIOBJ h = pen.GetSafeHandle();

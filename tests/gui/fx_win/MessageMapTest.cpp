@@ -94,7 +94,7 @@ int IndexOf(const std::vector<std::string>& log, const std::string& entry)
 
 }  // namespace
 
-TEST(MessageMap, HandlersRunInMessageOrderWithTypedArguments)
+TEST(FxMessageMap, HandlersRunInMessageOrderWithTypedArguments)
 {
     CRecorder wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "recorder", WS_POPUP, 10, 10, 200, 120, nullptr, nullptr));
@@ -126,7 +126,7 @@ TEST(MessageMap, HandlersRunInMessageOrderWithTypedArguments)
     EXPECT_EQ("ncdestroy", wnd.log.back());
 }
 
-TEST(MessageMap, DerivedEntryHidesBaseEntryOnly)
+TEST(FxMessageMap, DerivedEntryHidesBaseEntryOnly)
 {
     CDerivedRecorder wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "derived", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr));
@@ -138,7 +138,7 @@ TEST(MessageMap, DerivedEntryHidesBaseEntryOnly)
     EXPECT_EQ("create 50x40", wnd.log.front());
 }
 
-TEST(MessageMap, UnhandledMessagesGetDefaultProcessing)
+TEST(FxMessageMap, UnhandledMessagesGetDefaultProcessing)
 {
     CRecorder wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, "default", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr));
@@ -154,7 +154,7 @@ TEST(MessageMap, UnhandledMessagesGetDefaultProcessing)
     EXPECT_EQ(std::string("高清"), std::string(small));
 }
 
-TEST(HandleMap, TemporaryWrappersGoWhenTheThreadIsIdle)
+TEST(FxHandleMap, TemporaryWrappersGoWhenTheThreadIsIdle)
 {
     HWND hForeign = ::CreateWindowExW(0, L"STATIC", L"x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, hForeign);
@@ -170,7 +170,7 @@ TEST(HandleMap, TemporaryWrappersGoWhenTheThreadIsIdle)
     EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
 }
 
-TEST(HandleMap, SystemControlsCreatedThroughTheHookKeepTheirBehaviour)
+TEST(FxHandleMap, SystemControlsCreatedThroughTheHookKeepTheirBehaviour)
 {
     CRecorder parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
@@ -208,7 +208,7 @@ END_MESSAGE_MAP()
 
 }  // namespace
 
-TEST(Subclassing, AnExistingControlIsTakenOverAndGivenBack)
+TEST(FxSubclassing, AnExistingControlIsTakenOverAndGivenBack)
 {
     HWND hEdit = ::CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, hEdit);
@@ -233,7 +233,7 @@ TEST(Subclassing, AnExistingControlIsTakenOverAndGivenBack)
     ::DestroyWindow(hEdit);
 }
 
-TEST(HandleMap, WindowCountsDoNotGrowOverManyCycles)
+TEST(FxHandleMap, WindowCountsDoNotGrowOverManyCycles)
 {
     // Every create/destroy cycle must leave the maps and the system's tables as they were.
     const DWORD userBefore = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);

@@ -99,7 +99,7 @@ struct FrameWithView {
 
 }  // namespace
 
-TEST(Routing, CommandsGoViewThenFrameThenApplication)
+TEST(FxRouting, CommandsGoViewThenFrameThenApplication)
 {
     FrameWithView fv;
     ASSERT_NE(nullptr, fv.frame);
@@ -132,7 +132,7 @@ TEST(Routing, CommandsGoViewThenFrameThenApplication)
     EXPECT_EQ(1, fv.view->viewCommands);
 }
 
-TEST(Routing, UpdateHandlersSetMenuItemsWhenThePopupOpens)
+TEST(FxRouting, UpdateHandlersSetMenuItemsWhenThePopupOpens)
 {
     FrameWithView fv;
     ASSERT_NE(nullptr, fv.frame);
@@ -213,7 +213,7 @@ END_MESSAGE_MAP()
 
 }  // namespace
 
-TEST(Routing, NotificationsAreReflectedToTheControlThatSentThem)
+TEST(FxRouting, NotificationsAreReflectedToTheControlThatSentThem)
 {
     CButtonParent parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr));
@@ -288,7 +288,7 @@ END_MESSAGE_MAP()
 
 }  // namespace
 
-TEST(Routing, NotificationsReachTheParentsMapOrTheSendersReflection)
+TEST(FxRouting, NotificationsReachTheParentsMapOrTheSendersReflection)
 {
     CNotifyParent parent;
     ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
@@ -318,7 +318,7 @@ TEST(Routing, NotificationsReachTheParentsMapOrTheSendersReflection)
     parent.DestroyWindow();
 }
 
-TEST(Routing, TrackedPopupUpdatesItsItemsAndSendsTheChosenCommand)
+TEST(FxRouting, TrackedPopupUpdatesItsItemsAndSendsTheChosenCommand)
 {
     FrameWithView fv;
     ASSERT_NE(nullptr, fv.frame);

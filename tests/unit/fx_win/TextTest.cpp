@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Text, GbkConvertsToTheExactCodePointsAndBack)
+TEST(FxText, GbkConvertsToTheExactCodePointsAndBack)
 {
     const std::wstring wide = fx::ToWide("高清多画面分割器");
     EXPECT_EQ(std::wstring(L"\u9ad8\u6e05\u591a\u753b\u9762\u5206\u5272\u5668"), wide);
@@ -19,7 +19,7 @@ TEST(Text, GbkConvertsToTheExactCodePointsAndBack)
     EXPECT_EQ(std::wstring(L"\u8868\\"), fx::ToWide("表\\"));
 }
 
-TEST(Text, WideArgPassesNullAndResourceNumbersThrough)
+TEST(FxText, WideArgPassesNullAndResourceNumbersThrough)
 {
     const fx::WideArg none(nullptr);
     EXPECT_EQ(nullptr, none.get());
@@ -29,7 +29,7 @@ TEST(Text, WideArgPassesNullAndResourceNumbersThrough)
     EXPECT_STREQ(L"\u8fde\u63a5\u8bbe\u5907", text.get());
 }
 
-TEST(Text, CopyToBufferNeverSplitsACharacter)
+TEST(FxText, CopyToBufferNeverSplitsACharacter)
 {
     char buffer[8];
     EXPECT_EQ(6, fx::CopyToBuffer("高清多画面", buffer, 7)) << "six bytes fit, the seventh is the terminator";
@@ -45,7 +45,7 @@ TEST(Text, CopyToBufferNeverSplitsACharacter)
     EXPECT_EQ(0, fx::CopyToBuffer("abc", nullptr, 4));
 }
 
-TEST(Text, FileDialogFilterBecomesTheSystemsList)
+TEST(FxText, FileDialogFilterBecomesTheSystemsList)
 {
     const std::wstring filter = CFileDialog::ConvertFilter("场景文件 (*.tzs)|*.tzs|所有文件 (*.*)|*.*||");
     const std::wstring expected = std::wstring(L"\u573a\u666f\u6587\u4ef6 (*.tzs)") + L'\0' + L"*.tzs" + L'\0' +

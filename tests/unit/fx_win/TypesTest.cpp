@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Types, RectangleArithmetic)
+TEST(FxTypes, RectangleArithmetic)
 {
     CRect r(10, 20, 110, 70);
     EXPECT_EQ(100, r.Width());
@@ -27,7 +27,7 @@ TEST(Types, RectangleArithmetic)
     EXPECT_EQ(CRect(10, 20, 30, 40), reversed);
 }
 
-TEST(Types, MousePointsAreSigned)
+TEST(FxTypes, MousePointsAreSigned)
 {
     const CPoint p(static_cast<LPARAM>(MAKELPARAM(-3, -200)));
     EXPECT_EQ(-3, p.x);
