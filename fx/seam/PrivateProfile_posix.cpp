@@ -21,6 +21,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -120,39 +123,129 @@ struct Line {
     std::string value;
 };
 
+// The lines of a profile file's bytes.
+struct ParsedProfile {
+    std::string bytes;
+    std::vector<Line> lines;
+};
+
+// Sorts a line into blank, header or entry, with its name and value.
+void classify(const std::string& bytes, Line& line)
+{
+    size_t s = line.begin, e = line.end;
+    while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
+        ++s;
+    while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
+        --e;
+    if (s == e)
+        return;
+    if (bytes[s] == '[') {
+        // The name runs to the last ']' of the line; a ']' inside a GBK pair does not count.
+        size_t close = std::string::npos;
+        for (size_t i = s + 1; i < e; i += charLength(bytes, i))
+            if (bytes[i] == ']' && charLength(bytes, i) == 1)
+                close = i;
+        if (close != std::string::npos) {
+            line.kind = Line::Header;
+            line.name = cutAtNul(trimmed(bytes, s + 1, close));
+            return;
+        }
+    }
+    line.kind = Line::Entry;
+    const size_t equals = bytes.find('=', s);
+    if (equals == std::string::npos || equals >= e) {
+        line.name = cutAtNul(bytes.substr(s, e - s));
+        return;
+    }
+    line.name = cutAtNul(trimmed(bytes, s, equals));
+    line.hasValue = true;
+    line.value = cutAtNul(trimmed(bytes, equals + 1, e));
+}
+
+// Lines end at CR LF, LF or CR.
+void splitLines(const std::string& bytes, std::vector<Line>& lines)
+{
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        Line line;
+        line.begin = pos;
+        size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        line.end = end;
+        if (end < bytes.size())
+            end += (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1;
+        line.next = end;
+        classify(bytes, line);
+        lines.push_back(line);
+        pos = end;
+    }
+}
+
+std::shared_ptr<const ParsedProfile> parseProfile(std::string bytes)
+{
+    auto parsed = std::make_shared<ParsedProfile>();
+    parsed->bytes = std::move(bytes);
+    splitLines(parsed->bytes, parsed->lines);
+    return parsed;
+}
+
+// Start-up asks a large TzView.ini for thousands of keys, and splitting it anew for each would
+// cost far more than reading it. As the platform does, the lines of recently read files are
+// kept; a file is still read on every call and its kept lines are used only when its bytes are
+// exactly the ones they were made from.
+std::shared_ptr<const ParsedProfile> parsedProfile(const std::string& path, std::string bytes)
+{
+    static std::mutex mutex;
+    static std::map<std::string, std::shared_ptr<const ParsedProfile>> kept;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        const auto found = kept.find(path);
+        if (found != kept.end() && found->second->bytes == bytes)
+            return found->second;
+    }
+    std::shared_ptr<const ParsedProfile> parsed = parseProfile(std::move(bytes));
+    std::lock_guard<std::mutex> lock(mutex);
+    if (kept.size() >= 8 && kept.find(path) == kept.end())
+        kept.erase(kept.begin());
+    kept[path] = parsed;
+    return parsed;
+}
+
 // A profile file read whole and split into lines. Index 0 of sections() is the unnamed part
-// before the first header.
+// before the first header. An edit works on a copy of the bytes.
 class ProfileFile {
 public:
     explicit ProfileFile(const char* fileName) : path_(hostPath(fileName))
     {
+        std::string bytes;
         if (std::FILE* f = std::fopen(path_.c_str(), "rb")) {
             exists_ = true;
             char chunk[16384];
             size_t n;
             while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0)
-                bytes_.append(chunk, n);
+                bytes.append(chunk, n);
             std::fclose(f);
         }
-        split();
+        parsed_ = parsedProfile(path_, std::move(bytes));
     }
 
     bool exists() const { return exists_; }
-    const std::vector<Line>& lines() const { return lines_; }
+    const std::vector<Line>& lines() const { return parsed_->lines; }
 
     // Headers of the sections in file order; -1 stands for the unnamed part at the top.
     std::vector<long> sectionHeaders() const
     {
         std::vector<long> headers{-1};
-        for (size_t i = 0; i < lines_.size(); ++i)
-            if (lines_[i].kind == Line::Header)
+        for (size_t i = 0; i < lines().size(); ++i)
+            if (lines()[i].kind == Line::Header)
                 headers.push_back(static_cast<long>(i));
         return headers;
     }
 
     static std::string headerName(const ProfileFile& f, long header)
     {
-        return header < 0 ? std::string() : f.lines_[static_cast<size_t>(header)].name;
+        return header < 0 ? std::string() : f.lines()[static_cast<size_t>(header)].name;
     }
 
     // Lines of the section whose header is at `header`: [first, last).
@@ -160,7 +253,7 @@ public:
     {
         first = static_cast<size_t>(header + 1);
         last = first;
-        while (last < lines_.size() && lines_[last].kind != Line::Header)
+        while (last < lines().size() && lines()[last].kind != Line::Header)
             ++last;
     }
 
@@ -181,18 +274,21 @@ public:
         size_t first, last;
         sectionRange(header, first, last);
         for (size_t i = first; i < last; ++i)
-            if (lines_[i].kind == Line::Entry && sameName(lines_[i].name, key))
-                return &lines_[i];
+            if (lines()[i].kind == Line::Entry && sameName(lines()[i].name, key))
+                return &lines()[i];
         return nullptr;
     }
 
+    // One edit per call: the offsets of lines() refer to the bytes as read.
     void replace(size_t begin, size_t end, const std::string& text)
     {
-        bytes_.replace(begin, end - begin, text);
+        if (!changed_)
+            edited_ = parsed_->bytes;
+        edited_.replace(begin, end - begin, text);
         changed_ = true;
     }
     void insert(size_t at, const std::string& text) { replace(at, at, text); }
-    const std::string& bytes() const { return bytes_; }
+    const std::string& bytes() const { return changed_ ? edited_ : parsed_->bytes; }
 
     BOOL save() const
     {
@@ -201,7 +297,7 @@ public:
         std::FILE* f = std::fopen(path_.c_str(), "wb");
         if (!f)
             return FALSE;
-        const bool ok = std::fwrite(bytes_.data(), 1, bytes_.size(), f) == bytes_.size();
+        const bool ok = std::fwrite(edited_.data(), 1, edited_.size(), f) == edited_.size();
         return std::fclose(f) == 0 && ok ? TRUE : FALSE;
     }
 
@@ -217,60 +313,9 @@ public:
     }
 
 private:
-    void split()
-    {
-        size_t pos = 0;
-        while (pos < bytes_.size()) {
-            Line line;
-            line.begin = pos;
-            size_t end = pos;
-            while (end < bytes_.size() && bytes_[end] != '\r' && bytes_[end] != '\n')
-                ++end;
-            line.end = end;
-            if (end < bytes_.size())
-                end += (bytes_[end] == '\r' && end + 1 < bytes_.size() && bytes_[end + 1] == '\n') ? 2 : 1;
-            line.next = end;
-            classify(line);
-            lines_.push_back(line);
-            pos = end;
-        }
-    }
-
-    void classify(Line& line) const
-    {
-        size_t s = line.begin, e = line.end;
-        while (s < e && isBlank(static_cast<unsigned char>(bytes_[s])))
-            ++s;
-        while (e > s && isBlank(static_cast<unsigned char>(bytes_[e - 1])))
-            --e;
-        if (s == e)
-            return;
-        if (bytes_[s] == '[') {
-            // The name runs to the last ']' of the line; a ']' inside a GBK pair does not count.
-            size_t close = std::string::npos;
-            for (size_t i = s + 1; i < e; i += charLength(bytes_, i))
-                if (bytes_[i] == ']' && charLength(bytes_, i) == 1)
-                    close = i;
-            if (close != std::string::npos) {
-                line.kind = Line::Header;
-                line.name = cutAtNul(trimmed(bytes_, s + 1, close));
-                return;
-            }
-        }
-        line.kind = Line::Entry;
-        const size_t equals = bytes_.find('=', s);
-        if (equals == std::string::npos || equals >= e) {
-            line.name = cutAtNul(bytes_.substr(s, e - s));
-            return;
-        }
-        line.name = cutAtNul(trimmed(bytes_, s, equals));
-        line.hasValue = true;
-        line.value = cutAtNul(trimmed(bytes_, equals + 1, e));
-    }
-
     std::string path_;
-    std::string bytes_;
-    std::vector<Line> lines_;
+    std::shared_ptr<const ParsedProfile> parsed_;
+    std::string edited_;
     bool exists_ = false;
     bool changed_ = false;
 };

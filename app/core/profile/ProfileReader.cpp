@@ -67,18 +67,18 @@ std::string cutAtNul(std::string s)
 
 char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// ASCII letters in any case; both bytes of a GBK pair compare exactly.
-bool sameName(const std::string& a, const std::string& b)
+// The name as compared: ASCII letters folded, both bytes of a GBK pair kept. Two names match
+// exactly when their folded forms are equal.
+std::string folded(const std::string& name)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size();) {
-        const size_t n = charLength(a, i);
-        if (n == 2 ? (a[i] != b[i] || a[i + 1] != b[i + 1]) : foldAscii(a[i]) != foldAscii(b[i]))
-            return false;
+    std::string out(name);
+    for (size_t i = 0; i < out.size();) {
+        const size_t n = charLength(out, i);
+        if (n == 1)
+            out[i] = foldAscii(out[i]);
         i += n;
     }
-    return true;
+    return out;
 }
 
 std::string requestName(LPCSTR name) { return trimmed(name, 0, std::strlen(name)); }
@@ -192,6 +192,8 @@ SectionProfileReader SectionProfileReader::fromBytes(const std::string& bytes)
 void SectionProfileReader::parse(const std::string& bytes)
 {
     m_sections.assign(1, Section());
+    m_firstSection.clear();
+    m_firstSection.emplace(std::string(), 0);
     size_t pos = 0;
     while (pos < bytes.size()) {
         size_t end = pos;
@@ -217,6 +219,7 @@ void SectionProfileReader::parse(const std::string& bytes)
             if (close != std::string::npos) {
                 Section section;
                 section.name = cutAtNul(trimmed(bytes, s + 1, close));
+                m_firstSection.emplace(folded(section.name), m_sections.size());
                 m_sections.push_back(std::move(section));
                 continue;
             }
@@ -230,23 +233,24 @@ void SectionProfileReader::parse(const std::string& bytes)
             key.hasValue = true;
             key.value = cutAtNul(trimmed(bytes, equals + 1, e));
         }
-        m_sections.back().keys.push_back(std::move(key));
+        Section& current = m_sections.back();
+        current.firstKey.emplace(folded(key.name), current.keys.size());
+        current.keys.push_back(std::move(key));
     }
 }
 
 const SectionProfileReader::Key* SectionProfileReader::find(LPCSTR section, LPCSTR key) const
 {
-    const std::string sectionName = requestName(section);
-    const std::string keyName = requestName(key);
-    for (const Section& s : m_sections) {
-        if (!sameName(s.name, sectionName))
-            continue;
-        for (const Key& k : s.keys)
-            if (sameName(k.name, keyName))
-                return k.hasValue ? &k : nullptr;
-        return nullptr;  // only the first section of that name is searched
-    }
-    return nullptr;
+    // Only the first section of a name is searched, and the first key of a name wins.
+    const auto s = m_firstSection.find(folded(requestName(section)));
+    if (s == m_firstSection.end())
+        return nullptr;
+    const Section& found = m_sections[s->second];
+    const auto k = found.firstKey.find(folded(requestName(key)));
+    if (k == found.firstKey.end())
+        return nullptr;
+    const Key& entry = found.keys[k->second];
+    return entry.hasValue ? &entry : nullptr;
 }
 
 DWORD SectionProfileReader::readString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size)

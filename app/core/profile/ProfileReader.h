@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class ProfileReader {
@@ -49,10 +50,12 @@ private:
     struct Section {
         std::string name;
         std::vector<Key> keys;
+        std::unordered_map<std::string, size_t> firstKey;  // folded name -> first key of that name
     };
     SectionProfileReader() = default;
     void parse(const std::string& bytes);
     const Key* find(LPCSTR section, LPCSTR key) const;
 
     std::vector<Section> m_sections;  // the first is the unnamed part before any header
+    std::unordered_map<std::string, size_t> m_firstSection;  // folded name -> first section
 };

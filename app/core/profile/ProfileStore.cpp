@@ -78,7 +78,7 @@ int ProfileStore::writeComm(const CommSettings& settings) const
 
 int ProfileStore::readSubGrid(int* subRows, int* subColumns) const
 {
-    DirectProfileReader reader(viewProfilePath());
+    SectionProfileReader reader(viewProfilePath());
     const MpdSubGrid grid = parseSubGrid(readText(reader, kApplication, "mpdsubcells", "", 98));
     *subRows = grid.rows;
     *subColumns = grid.columns;
@@ -115,7 +115,7 @@ int ProfileStore::readSystem(SystemConfig& config) const
 
 int ProfileStore::readPanel(PanelGeometry& panel) const
 {
-    DirectProfileReader reader(viewProfilePath());
+    SectionProfileReader reader(viewProfilePath());
     panel.manualMode = reader.readInt("manuset", "manumode", 0);
     panel.width = notNegative(reader.readInt("manuset", "width", 0));
     panel.height = notNegative(reader.readInt("manuset", "height", 0));
@@ -140,7 +140,7 @@ int ProfileStore::writePanel(const PanelGeometry& panel) const
 
 int ProfileStore::readRecent(CString& path) const
 {
-    DirectProfileReader reader(viewProfilePath());
+    SectionProfileReader reader(viewProfilePath());
     path = readText(reader, kApplication, "recentfilename", "", 258);
     if (path.IsEmpty() || !pathExists(path))
         return 0;
