@@ -12,8 +12,8 @@ namespace {
 const char* const kMixedWall[] = {
     // panel 1: CVBS input 2 through the matrix, then its own input
     "MatrixSwitch(21,0,1,1000,2) SetLayout(9,1,1,1) SelectInput(9,3)",
-    // panel 4: the MPD region, its assignment, then its two windows
-    "SetLayout(12,1,1,1) SelectInput(1,12) SelectInput(2,4) SelectInput(3,4) SelectInput(4,4) "
+    // panel 4: the MPD region (no input of its own chosen), its assignment, then its two windows
+    "SetLayout(12,1,1,1) SelectInput(2,4) SelectInput(3,4) SelectInput(4,4) "
     "SelectInput(5,4) SelectInput(6,4) SelectInput(7,4) SelectInput(8,4) SelectInput(12,0) "
     "SetPip(2,2,2,128,1,104) SetPip(2,1,0,100,0,200) SetPip(2,0,1,85,85,85) SelectPipInput(2,2) "
     "SetPip(2,3,5,85,85,85) "
@@ -28,7 +28,7 @@ const char* const kMixedWall[] = {
     // panels 7 and 8 combined, no input: the member loop ends at once
     "SetLayout(15,2,1,1) SetLayout(16,2,1,2)",
 };
-const int kMixedWallCounted = 28;
+const int kMixedWallCounted = 27;
 
 std::string MixedWallCalls()
 {

@@ -103,11 +103,17 @@ TEST_F(TargetCommandTest, MpdAssignmentOfACombinedCellAndItsFailures)
     CCombineCell* combined = Combine({1, 2});
     combined->setMpd(TRUE);
     link.Clear();
+    // A region without a chosen input (type 12) gives its own board nothing.
+    CMpdAssignCommand noInput(combined, true);
+    EXPECT_EQ(1, noInput.Execute());
+    EXPECT_EQ("SelectInput(2,4) SelectInput(3,4) SelectInput(4,0) SelectInput(5,0)", link.Joined());
     // The region's own board may fail; the assignment goes on.
+    combined->setInputType(0);
+    link.Clear();
     FailCalls("SelectInput(1,", 3);
     CMpdAssignCommand assign(combined, true);
     EXPECT_EQ(1, assign.Execute());
-    EXPECT_EQ("SelectInput(1,12) SelectInput(2,4) SelectInput(3,4) SelectInput(4,0) SelectInput(5,0)",
+    EXPECT_EQ("SelectInput(1,0) SelectInput(2,4) SelectInput(3,4) SelectInput(4,0) SelectInput(5,0)",
               link.Joined());
     // A later MPD board ends it.
     link.Clear();
