@@ -324,7 +324,7 @@ void CString::TrimRight(LPCSTR pszTargets)
     m_data.resize(keep);
 }
 
-void CString::Format(LPCSTR pszFormat, ...)
+void CString::FormatArgs(LPCSTR pszFormat, ...)
 {
     va_list args;
     va_start(args, pszFormat);
@@ -332,7 +332,7 @@ void CString::Format(LPCSTR pszFormat, ...)
     va_end(args);
 }
 
-void CString::AppendFormat(LPCSTR pszFormat, ...)
+void CString::AppendFormatArgs(LPCSTR pszFormat, ...)
 {
     CString tail;
     va_list args;

@@ -7,12 +7,8 @@
 
 #include <cstdarg>
 #include <string>
-
-#if defined(__GNUC__) && !defined(_WIN32)
-#define FX_PRINTF_FORMAT(fmt, args) __attribute__((format(printf, fmt, args)))
-#else
-#define FX_PRINTF_FORMAT(fmt, args)
-#endif
+#include <type_traits>
+#include <utility>
 
 class CString {
 public:
@@ -82,11 +78,13 @@ public:
     void TrimRight(LPCSTR pszTargets);
     void Trim() { TrimRight(); TrimLeft(); }
 
-    // printf-style formatting (the message texts use %d, %s, %X, %04X ...). CString arguments
-    // are passed as (LPCSTR).
-    void Format(LPCSTR pszFormat, ...) FX_PRINTF_FORMAT(2, 3);
+    // printf-style formatting (the message texts use %d, %s, %X, %04X ...). A CString argument
+    // is handed on as its text, so "%s" takes a CString as it takes a C string.
+    template <class... Args>
+    void Format(LPCSTR pszFormat, Args&&... args);
+    template <class... Args>
+    void AppendFormat(LPCSTR pszFormat, Args&&... args);
     void FormatV(LPCSTR pszFormat, va_list args);
-    void AppendFormat(LPCSTR pszFormat, ...) FX_PRINTF_FORMAT(2, 3);
 
     // A writable buffer of at least nMinBufLength bytes (plus terminator) holding the current
     // text; ReleaseBuffer ends the writing at nNewLength, or at the first zero byte with -1.
@@ -109,11 +107,36 @@ public:
     static bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
 
 private:
+    void FormatArgs(LPCSTR pszFormat, ...);
+    void AppendFormatArgs(LPCSTR pszFormat, ...);
+
     // Length in bytes of the character starting at i (2 for a complete GBK pair).
     std::size_t CharLen(std::size_t i) const;
 
     std::string m_data;
 };
+
+namespace fxdetail {
+template <class T,
+          std::enable_if_t<!std::is_base_of<CString, std::decay_t<T>>::value, int> = 0>
+T&& FormatArg(T&& value)
+{
+    return std::forward<T>(value);
+}
+inline LPCSTR FormatArg(const CString& s) { return s.GetString(); }
+}  // namespace fxdetail
+
+template <class... Args>
+void CString::Format(LPCSTR pszFormat, Args&&... args)
+{
+    FormatArgs(pszFormat, fxdetail::FormatArg(std::forward<Args>(args))...);
+}
+
+template <class... Args>
+void CString::AppendFormat(LPCSTR pszFormat, Args&&... args)
+{
+    AppendFormatArgs(pszFormat, fxdetail::FormatArg(std::forward<Args>(args))...);
+}
 
 bool operator==(const CString& a, const CString& b);
 bool operator==(const CString& a, LPCSTR b);

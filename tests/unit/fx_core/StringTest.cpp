@@ -21,6 +21,14 @@ TEST(CStringText, LiteralsAreGbkAndFormatComposesMessages)
     s.Format("%s;\n错误码:0X%04X", "通讯失败", 0x3u);
     EXPECT_EQ(s.Right(15), CString(";\n\xB4\xED\xCE\xF3\xC2\xEB:0X0003"));
 
+    // A CString argument formats as its text, not as the object's bytes.
+    const CString name("newmode.tzs");
+    CString path("insidemode");
+    s.Format("%s\\%s (%d)", path, name, 1);
+    EXPECT_EQ(s, "insidemode\\newmode.tzs (1)");
+    s.AppendFormat(" %s", CString("x"));
+    EXPECT_EQ(s.Right(2), " x");
+
     CString longText;
     longText.Format("%s|%s", std::string(3000, 'a').c_str(), std::string(3000, 'b').c_str());
     EXPECT_EQ(longText.GetLength(), 6001);
