@@ -114,7 +114,10 @@ public:
     GeometryCapture(WallServices* pNext, CPipFineAdjustCommand& command)
         : m_pNext(pNext), m_command(command) {}
 
-    int mpdCount() const override { return m_pNext ? m_pNext->mpdCount() : CommandConfig::Current().MpdCount(); }
+    int mpdCount() const override
+    {
+        return m_pNext ? m_pNext->mpdCount() : CommandConfig::Current().MpdCount();
+    }
     void subGrid(int* rows, int* columns) const override
     {
         if (m_pNext) {
