@@ -361,6 +361,16 @@ BOOL CDC::DrawIconEx(int x, int y, HICON hIcon, int cx, int cy)
 {
     return ::DrawIconEx(m_hDC, x, y, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
 }
+BOOL CDC::DrawState(POINT pt, SIZE size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
+{
+    return ::DrawStateW(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_ICON);
+}
+BOOL CDC::DrawState(POINT pt, SIZE size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
+{
+    return ::DrawStateW(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, size.cx,
+                        size.cy, nFlags | DST_BITMAP);
+}
 BOOL CDC::FillRgn(const CRgn* pRgn, HBRUSH hBrush) { return ::FillRgn(m_hDC, *pRgn, hBrush); }
 BOOL CDC::FrameRgn(const CRgn* pRgn, HBRUSH hBrush, int w, int h) { return ::FrameRgn(m_hDC, *pRgn, hBrush, w, h); }
 BOOL CDC::PatBlt(int x, int y, int w, int h, DWORD rop) { return ::PatBlt(m_hDC, x, y, w, h, rop); }
@@ -426,12 +436,9 @@ CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 
 CPaintDC::~CPaintDC()
 {
-    if (m_bPrinting) {
-        Detach();
-        return;
-    }
     Detach();
-    ::EndPaint(m_hWnd, &m_ps);
+    if (!m_bPrinting)
+        ::EndPaint(m_hWnd, &m_ps);
 }
 
 CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr)

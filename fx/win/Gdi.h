@@ -176,6 +176,9 @@ public:
     BOOL DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags);
     BOOL DrawIcon(int x, int y, HICON hIcon);
     BOOL DrawIconEx(int x, int y, HICON hIcon, int cx, int cy);
+    // An icon or bitmap in a state (DSS_DISABLED for disabled images).
+    BOOL DrawState(POINT pt, SIZE size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr);
+    BOOL DrawState(POINT pt, SIZE size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr);
     BOOL FillRgn(const CRgn* pRgn, HBRUSH hBrush);
     BOOL FrameRgn(const CRgn* pRgn, HBRUSH hBrush, int nWidth, int nHeight);
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);

@@ -156,6 +156,8 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, const CRgn* prgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     int SetWindowRgn(HRGN hRgn, BOOL bRedraw);  // the system owns hRgn afterwards
+    // Stops (FALSE) or resumes (TRUE) redrawing while many changes are made.
+    void SetRedraw(BOOL bRedraw = TRUE);
 
     // ---- Focus, capture, activation ----
     CWnd* SetFocus();
@@ -180,6 +182,9 @@ public:
     CWnd* GetWindow(UINT nCmd) const;
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     BOOL IsChild(const CWnd* pWnd) const;
+    // The next (or previous) control of pWndCtl's group or tab order in this dialog.
+    CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void CheckDlgButton(int nIDButton, UINT nCheck);
     UINT IsDlgButtonChecked(int nIDButton) const;

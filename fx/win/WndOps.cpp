@@ -76,12 +76,11 @@ void CWnd::MoveWindow(int x, int y, int w, int h, BOOL bRepaint) { ::MoveWindow(
 void CWnd::MoveWindow(LPCRECT r, BOOL bRepaint) { MoveWindow(r->left, r->top, r->right - r->left, r->bottom - r->top, bRepaint); }
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    // The special insert-after values (HWND_TOP, HWND_TOPMOST ...) come as fake object pointers.
-    HWND after = reinterpret_cast<UINT_PTR>(pWndInsertAfter) <= 2 ||
-                         reinterpret_cast<INT_PTR>(pWndInsertAfter) == -1 ||
-                         reinterpret_cast<INT_PTR>(pWndInsertAfter) == -2
-                     ? reinterpret_cast<HWND>(const_cast<CWnd*>(pWndInsertAfter))
-                     : pWndInsertAfter->m_hWnd;
+    // HWND_TOP, HWND_BOTTOM, HWND_TOPMOST and HWND_NOTOPMOST come as those values cast to a
+    // window pointer; anything else is a real object.
+    const auto raw = reinterpret_cast<INT_PTR>(pWndInsertAfter);
+    const bool special = raw == 0 || raw == 1 || raw == -1 || raw == -2;
+    HWND after = special ? reinterpret_cast<HWND>(raw) : pWndInsertAfter->m_hWnd;
     return ::SetWindowPos(m_hWnd, after, x, y, cx, cy, nFlags);
 }
 
@@ -133,6 +132,7 @@ BOOL CWnd::RedrawWindow(LPCRECT r, const CRgn* pRgn, UINT flags)
     return ::RedrawWindow(m_hWnd, r, pRgn != nullptr ? static_cast<HRGN>(*pRgn) : nullptr, flags);
 }
 int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+void CWnd::SetRedraw(BOOL bRedraw) { SendMessage(WM_SETREDRAW, static_cast<WPARAM>(bRedraw)); }
 
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
@@ -178,27 +178,37 @@ int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 int CWnd::SetDlgCtrlID(int nID) { return static_cast<int>(::SetWindowLongPtrW(m_hWnd, GWLP_ID, nID)); }
 CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+namespace {
+
+HWND FindDescendant(HWND hParent, int nID)
 {
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(hChild) == nID) {
-            CWnd* pWnd = bOnlyPerm ? FromHandlePermanent(hChild) : FromHandle(hChild);
-            if (pWnd != nullptr)
-                return pWnd;
-        }
-    }
-    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
-        CWnd probe;
-        probe.m_hWnd = hChild;
-        CWnd* pFound = probe.GetDescendantWindow(nID, bOnlyPerm);
-        probe.m_hWnd = nullptr;
-        if (pFound != nullptr)
-            return pFound;
-    }
+    // Direct children first, then each child's descendants.
+    for (HWND hChild = ::GetTopWindow(hParent); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(hChild) == nID)
+            return hChild;
+    for (HWND hChild = ::GetTopWindow(hParent); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT))
+        if (HWND hFound = FindDescendant(hChild, nID))
+            return hFound;
     return nullptr;
 }
 
+}  // namespace
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    HWND hFound = FindDescendant(m_hWnd, nID);
+    return bOnlyPerm ? FromHandlePermanent(hFound) : FromHandle(hFound);
+}
+
 BOOL CWnd::IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, SafeHwnd(pWnd)); }
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return FromHandle(::GetNextDlgGroupItem(m_hWnd, SafeHwnd(pWndCtl), bPrevious));
+}
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const
+{
+    return FromHandle(::GetNextDlgTabItem(m_hWnd, SafeHwnd(pWndCtl), bPrevious));
+}
 LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
 {
     return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
