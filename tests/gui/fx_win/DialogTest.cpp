@@ -249,3 +249,39 @@ TEST(FxDialog, RepeatedModalRunsLeaveNoObjectsBehind)
     }
     EXPECT_EQ(before, fx::detail::State().permanentWnds.size());
 }
+
+namespace {
+
+class CEndsAtOnce : public CDialog {
+public:
+    CEndsAtOnce() : CDialog(IDD_SETTINGS) {}
+    int kickIdles = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        EndDialog(IDABORT);  // refused before the user saw anything
+        return TRUE;
+    }
+    LRESULT OnKickIdle(WPARAM, LPARAM)
+    {
+        ++kickIdles;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CEndsAtOnce, CDialog)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(FxDialog, EndDialogDuringInitialisationEndsBeforeTheLoop)
+{
+    fxtest::ModalTimeout guard(5000);
+    CEndsAtOnce dlg;
+    EXPECT_EQ(IDABORT, dlg.DoModal());
+    EXPECT_EQ(0, dlg.kickIdles) << "no modal loop ran";
+}
