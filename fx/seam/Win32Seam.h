@@ -15,7 +15,7 @@ typedef std::uint16_t WORD;
 typedef std::uint32_t DWORD;
 typedef unsigned int UINT;
 typedef int INT;
-typedef long LONG;
+typedef std::int32_t LONG;  // 32 bits, as on Windows
 typedef char CHAR;
 typedef const char* LPCSTR;
 typedef char* LPSTR;
