@@ -1,5 +1,6 @@
 #include "skin/core/CreateContext.h"
 
+#include "fx/win/Dialog.h"
 #include "fx/win/WinApp.h"
 #include "skin/core/LuLibAux.h"
 
@@ -12,10 +13,6 @@ std::set<const void*>& LiveBlocks()
     static std::set<const void*> blocks;
     return blocks;
 }
-
-// Dialog procedure of context-made dialogs: the window object answers the messages; this only
-// keeps the system's default dialog behaviour.
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 }  // namespace
 
@@ -44,15 +41,11 @@ BOOL CLuViewCContext::Create(CWnd* pWnd, CWnd* pParent)
 
 BOOL CLuCDlgCContext::Create(CWnd* pWnd, CWnd* pParent)
 {
-    if (pWnd == nullptr || pWnd->GetSafeHwnd() != nullptr)
-        return pWnd != nullptr;
-    AfxHookWindowCreate(pWnd);
-    HWND hDlg = ::CreateDialogParamW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nIDTemplate),
-                                     CWnd::SafeHwnd(pParent), &PlainDialogProc, 0);
-    AfxUnhookWindowCreate();
-    if (hDlg == nullptr)
+    CDialog* pDialog = DYNAMIC_DOWNCAST(CDialog, pWnd);
+    if (pDialog == nullptr || !pDialog->Create(m_nIDTemplate, pParent))
         return FALSE;
     // A page of its container: a plain hidden child, shown when the container chooses.
+    HWND hDlg = pDialog->GetSafeHwnd();
     ::SetWindowLongPtrW(hDlg, GWL_STYLE, WS_CHILD);
     ::SetWindowLongPtrW(hDlg, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
     ::SetParent(hDlg, CWnd::SafeHwnd(pParent));

@@ -30,7 +30,6 @@ public:
     explicit CLuCContext(CRuntimeClass* pClass) : m_nKind(kindRuntime), m_pData(pClass) {}
     explicit CLuCContext(CCreateContext* pContext) : m_nKind(kindContext), m_pData(pContext) {}
     explicit CLuCContext(CWnd* pWnd) : m_nKind(kindCustom), m_pData(pWnd) {}
-    virtual ~CLuCContext() = default;
 
     BOOL IsRuntime() const { return m_nKind == kindRuntime; }
     BOOL IsContext() const { return m_nKind == kindContext; }
@@ -39,8 +38,10 @@ public:
     CRuntimeClass* GetRuntimeClass() const { return static_cast<CRuntimeClass*>(m_pData); }
     CCreateContext* GetCreateContext() const { return static_cast<CCreateContext*>(m_pData); }
 
+    // Slot order: IsView, Create, then the destructor.
     virtual BOOL IsView() { return FALSE; }
     virtual BOOL Create(CWnd* pWnd, CWnd* pParent);
+    virtual ~CLuCContext() = default;
 
 protected:
     int m_nKind;

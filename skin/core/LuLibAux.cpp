@@ -3,13 +3,12 @@
 #include "skin/core/LuLibAux.h"
 
 #include "fx/win/Text.h"
+#include "fx/win/WinApp.h"
 #include "skin/core/ClassTable.h"
 #include "skin/core/ControlBase.h"
 #include "skin/core/CreateContext.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
-
-#include <commctrl.h>
 
 #include <cstdlib>
 
@@ -123,14 +122,9 @@ BOOL LuLibAux::RegisterCtrlClassEx(LPCSTR lpszClassName, LONG fAfxRegister, WNDP
     WNDCLASSW wc{};
     if (::GetClassInfoW(ClassInstance(), name, &wc) && wc.lpfnWndProc == pfnNewProc)
         return TRUE;
-    if (fAfxRegister != 0) {
-        // The common-control classes exist once their library has registered them.
-        INITCOMMONCONTROLSEX icc{sizeof(icc), 0};
-        icc.dwICC = (fAfxRegister & 0x400) ? ICC_LISTVIEW_CLASSES
-                    : (fAfxRegister & 0x80) ? ICC_TREEVIEW_CLASSES
-                                            : ICC_WIN95_CLASSES;
-        ::InitCommonControlsEx(&icc);
-    }
+    // The common-control classes exist once the framework has had them registered.
+    if (fAfxRegister != 0 && !AfxDeferRegisterClass(fAfxRegister))
+        return FALSE;
     HWND hWnd = ::CreateWindowExW(0, name, L"", 0, 0, 0, 0, 0, nullptr, nullptr, ClassInstance(), nullptr);
     if (hWnd == nullptr)
         return FALSE;

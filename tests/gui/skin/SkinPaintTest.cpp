@@ -120,3 +120,17 @@ TEST(SkinPaint, RepeatedPaintsLeaveNoGdiObjects)
     EXPECT_LE(after, before) << "GDI objects before " << before << ", after " << after;
     ::DestroyWindow(hStatic);
 }
+
+TEST(SkinPaint, LayeredAttributesThroughTheRunTimeEntryPoint)
+{
+    HWND h = ::CreateWindowExW(WS_EX_LAYERED, L"tstPanel", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(h, nullptr);
+    EXPECT_TRUE(CLuPainter::SetLayeredAttributes(h, 0, 128, LWA_ALPHA));
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(::GetLayeredWindowAttributes(h, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 128);
+    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+    ::DestroyWindow(h);
+}

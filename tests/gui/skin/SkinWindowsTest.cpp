@@ -3,6 +3,7 @@
 #include "skin/core/CmdMsgPumper.h"
 #include "skin/core/CreateContext.h"
 #include "skin/core/LuLibAux.h"
+#include "fx/win/Dialog.h"
 #include "tests/gui/skin/TestControls.h"
 
 #include <gtest/gtest.h>
@@ -245,4 +246,73 @@ TEST(SkinPumper, RoutesOnceAndRefusesReentry)
     target.DestroyWindow();
     EXPECT_FALSE(pumper.Pump(&target, 100, 0, nullptr, nullptr));  // no live window
     EXPECT_EQ(target.m_nCalls, 2);
+}
+
+TEST(SkinContexts, DialogPageFromTemplateWithLibraryButton)
+{
+    CTestPanel parent;
+    ASSERT_TRUE(parent.CreateEx(0, "tstPanel", "", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0));
+    CDialog page;
+    CLuCDlgCContext ctx(&page, 100);
+    int bCustom = 0;
+    ASSERT_EQ(LuLibAux::CreateWnd(&ctx, &parent, bCustom), &page);
+    EXPECT_EQ(bCustom, 1);
+    ASSERT_NE(page.GetSafeHwnd(), nullptr);
+    // A plain hidden child (the system keeps WS_CLIPSIBLINGS on what was a top-level window).
+    EXPECT_EQ(page.GetStyle() & ~static_cast<DWORD>(WS_CLIPSIBLINGS), static_cast<DWORD>(WS_CHILD));
+    EXPECT_EQ(page.GetExStyle(), static_cast<DWORD>(WS_EX_TOOLWINDOW));
+    EXPECT_EQ(::GetParent(page.GetSafeHwnd()), parent.GetSafeHwnd());
+
+    // The template's button got an object made by the class procedure: the library's own,
+    // freed when the dialog goes.
+    HWND hButton = ::GetDlgItem(page.GetSafeHwnd(), 1001);
+    ASSERT_NE(hButton, nullptr);
+    CWnd* pButton = CWnd::FromHandlePermanent(hButton);
+    ASSERT_NE(pButton, nullptr);
+    EXPECT_TRUE(pButton->IsKindOf(RUNTIME_CLASS(CTestButton)));
+    EXPECT_TRUE(LuLibAux::IsFrameCreate(pButton));
+    EXPECT_NE(LuLibAux::CtrlFromHandle(hButton), nullptr);
+    EXPECT_EQ(CTestButton::s_nLive, 1);
+    EXPECT_EQ(pButton->GetWindowText(), "OK");
+    LuLibAux::DestoryWnd(&page, bCustom);
+    EXPECT_EQ(page.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(CTestButton::s_nLive, 0);
+    EXPECT_EQ(LuLibAux::CtrlFromHandle(hButton), nullptr);
+}
+
+TEST(SkinHelpers, SysColorBitmapFollowsButtonColours)
+{
+    HINSTANCE hInst = ::GetModuleHandleW(nullptr);
+    HRSRC hRsrc = ::FindResourceW(hInst, MAKEINTRESOURCEW(200), reinterpret_cast<LPCWSTR>(RT_BITMAP));
+    ASSERT_NE(hRsrc, nullptr);
+    auto pixels = [](HBITMAP hBitmap) {
+        std::vector<COLORREF> out;
+        HDC hdc = ::CreateCompatibleDC(nullptr);
+        HGDIOBJ old = ::SelectObject(hdc, hBitmap);
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 4; ++x)
+                out.push_back(::GetPixel(hdc, x, y));
+        ::SelectObject(hdc, old);
+        ::DeleteDC(hdc);
+        return out;
+    };
+    HBITMAP hColour = LuLibAux::LoadSysColorBitmap(hInst, hRsrc, FALSE);
+    ASSERT_NE(hColour, nullptr);
+    std::vector<COLORREF> p = pixels(hColour);
+    EXPECT_EQ(p[0], ::GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(p[1], ::GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(p[2], ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(p[3], ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(p[4], RGB(0, 0, 255));  // colours outside the four greys stay
+    ::DeleteObject(hColour);
+
+    HBITMAP hMono = LuLibAux::LoadSysColorBitmap(hInst, hRsrc, TRUE);
+    ASSERT_NE(hMono, nullptr);
+    p = pixels(hMono);
+    EXPECT_EQ(p[0], ::GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(p[1], RGB(255, 255, 255));
+    EXPECT_EQ(p[2], RGB(255, 255, 255));
+    EXPECT_EQ(p[4], RGB(0, 0, 255));
+    ::DeleteObject(hMono);
+    EXPECT_EQ(LuLibAux::LoadSysColorBitmap(hInst, nullptr, FALSE), nullptr);
 }

@@ -338,3 +338,16 @@ TEST(GdiWrappers, ScopedOwnersRestoreAndRelease)
     EXPECT_EQ(CRect(out), CRect(b));
     EXPECT_FALSE(list.GetRect(&out));
 }
+
+TEST_F(PainterTest, AlphaBlendWithTheSystemRoutineOrNotAtAll)
+{
+    Canvas src(10, 10), dst(10, 10);
+    src.Clear(RGB(255, 0, 0));
+    BLENDFUNCTION bf{AC_SRC_OVER, 0, 128, 0};
+    P::AlphaBlend(dst.dc(), CRect(0, 0, 10, 10), src.dc(), CRect(0, 0, 10, 10), bf);
+    EXPECT_TRUE(Near(dst.At(5, 5), RGB(255, 127, 127), 2));
+    WithoutMsImg();
+    dst.Clear(kWhite);
+    P::AlphaBlend(dst.dc(), CRect(0, 0, 10, 10), src.dc(), CRect(0, 0, 10, 10), bf);
+    EXPECT_EQ(dst.CountNot(kWhite, 0, 0, 10, 10), 0);  // skipped, never drawn opaque
+}
