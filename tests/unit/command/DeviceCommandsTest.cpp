@@ -283,3 +283,33 @@ TEST_F(DeviceCommandTest, RecordPresetComposesButSucceeds)
     EXPECT_EQ(3, record.Result());
     EXPECT_EQ(std::string("通讯失败;\n错误码:0X0003"), std::string(record.Message()));
 }
+
+TEST(DeviceLinkHolderTest, UnloadReleasesTheLinkOnceAndEmptiesTheHolder)
+{
+    RecordingComm link;
+    DeviceLinkHolder holder;
+    EXPECT_TRUE(holder.Comm() == nullptr);
+    holder.Attach(&link);
+    // Already holding a link: loading does not look for the library again.
+    EXPECT_EQ(1, holder.Load());
+    EXPECT_TRUE(holder.Module() == nullptr);
+    holder.Unload();
+    EXPECT_EQ(1, link.released);
+    EXPECT_TRUE(holder.Comm() == nullptr);
+    holder.Unload();
+    EXPECT_EQ(1, link.released);
+}
+
+TEST(DeviceLinkHolderTest, ProgramPathsAreFormedInTheProgramsFolder)
+{
+    const CString folder = ProgramDirectory();
+    EXPECT_FALSE(folder.IsEmpty());
+    EXPECT_NE('\\', folder[folder.GetLength() - 1]);
+    EXPECT_NE('/', folder[folder.GetLength() - 1]);
+    const CString path = JoinProgramPath("C:\\TaveloPro", "TzComm.dll");
+#ifdef _WIN32
+    EXPECT_EQ(std::string("C:\\TaveloPro\\TzComm.dll"), std::string(path));
+#else
+    EXPECT_EQ(std::string("C:\\TaveloPro/TzComm.dll"), std::string(path));
+#endif
+}
