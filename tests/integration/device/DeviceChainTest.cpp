@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <string>
 
 namespace device_test {
@@ -27,12 +29,22 @@ protected:
         if (!underSimulator())
             GTEST_SKIP() << "runs only under tzsim (see tests/integration/device/CMakeLists.txt)";
     }
-    // The whole trace after the last expected line, checked for anomalies.
+    // The whole trace after the last expected line, checked for anomalies. tzsim times frames
+    // when it reads them, so on a loaded machine a late read can make a 50 ms pause look shorter;
+    // a pause that is really missing shows as a gap of a few milliseconds at most, so gaps above
+    // 25 ms pass here.
     std::string cleanTrace(const std::string& last)
     {
         const std::string trace = waitForTrace(last);
         EXPECT_NE(std::string::npos, trace.find(last)) << trace;
-        EXPECT_EQ("", anomalies(trace)) << trace;
+        std::istringstream lines(anomalies(trace));
+        std::string line, unexpected;
+        while (std::getline(lines, line)) {
+            const auto at = line.find("! arrived ");
+            if (at == std::string::npos || std::atof(line.c_str() + at + 10) < 25.0)
+                unexpected += line + "\n";
+        }
+        EXPECT_EQ("", unexpected) << trace;
         return trace;
     }
     static bool has(const std::string& text, const std::string& part)
