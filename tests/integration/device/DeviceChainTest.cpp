@@ -14,14 +14,6 @@
 namespace device_test {
 namespace {
 
-// The native serial backend does not yet wait out the read time-out (its ReadFile returns at once
-// with nothing), so the time-out cases run where the real Win32 serial calls are.
-#ifdef _WIN32
-#define NEEDS_WIN32_READ_TIMEOUTS() static_cast<void>(0)
-#else
-#define NEEDS_WIN32_READ_TIMEOUTS() GTEST_SKIP() << "native ReadFile returns before its time-out"
-#endif
-
 class DeviceChain : public ::testing::Test {
 protected:
     void SetUp() override
@@ -156,7 +148,6 @@ TEST_F(DeviceChain, MatrixSwitchesInTextAndBinaryProtocols)
 
 TEST_F(DeviceChain, NoReplyFailsWithCode3AfterTheTimeout)
 {
-    NEEDS_WIN32_READ_TIMEOUTS();
     setFailure("noreply");
     const ToolRun run = tzctl("ReadClock");
     EXPECT_EQ(3, run.status) << run.output;
@@ -167,7 +158,6 @@ TEST_F(DeviceChain, NoReplyFailsWithCode3AfterTheTimeout)
 
 TEST_F(DeviceChain, ShortReplyFailsWithCode3AfterTheTimeout)
 {
-    NEEDS_WIN32_READ_TIMEOUTS();
     setFailure("short");
     const ToolRun run = tzctl("ReadPowerOnTimer");
     EXPECT_EQ(3, run.status) << run.output;
@@ -179,7 +169,6 @@ TEST_F(DeviceChain, ShortReplyFailsWithCode3AfterTheTimeout)
 
 TEST_F(DeviceChain, LateReplyWithinTheTimeoutSucceeds)
 {
-    NEEDS_WIN32_READ_TIMEOUTS();
     setFailure("late:2500");
     const ToolRun run = tzctl("ReadStatusByte");
     EXPECT_EQ(0, run.status) << run.output;
