@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 
 struct WallPoint {
     int x = 0;
@@ -16,8 +17,9 @@ struct WallRect {
     int right = 0;
     int bottom = 0;
 
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
+    // Sizes saturate instead of overflowing: a damaged scene file can hold any coordinates.
+    int width() const { return saturated(static_cast<long long>(right) - left); }
+    int height() const { return saturated(static_cast<long long>(bottom) - top); }
     bool isEmpty() const { return right <= left || bottom <= top; }
 
     // The same rectangle with left <= right and top <= bottom.
@@ -56,6 +58,10 @@ struct WallRect {
             return *this;
         return {std::min(left, other.left), std::min(top, other.top),
                 std::max(right, other.right), std::max(bottom, other.bottom)};
+    }
+    static int saturated(long long value)
+    {
+        return static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, value)));
     }
     bool operator==(const WallRect& o) const
     {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 class PipWindowTest : public ::testing::Test {
@@ -238,3 +240,12 @@ TEST_F(PipWindowTest, FineAdjustmentMovesBothRectanglesWithinLimits)
 }
 
 }  // namespace
+
+// A damaged scene file can carry any coordinates; sizes saturate rather than overflow.
+TEST(WallRectSize, ExtremeCoordinatesSaturate)
+{
+    EXPECT_EQ(INT_MAX, (WallRect{INT_MIN, 0, 800, 10}).width());
+    EXPECT_EQ(INT_MIN, (WallRect{INT_MAX, 0, -2, 10}).width());
+    EXPECT_EQ(INT_MAX, (WallRect{0, -5, 10, INT_MAX}).height());
+    EXPECT_EQ(600, (WallRect{100, 0, 700, 10}).width());
+}
