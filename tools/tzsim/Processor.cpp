@@ -1,26 +1,11 @@
 #include "tools/tzsim/Processor.h"
+#include "tools/tzsim/TextFormat.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <ctime>
 
 namespace tzsim {
 
-namespace {
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...)
-{
-    char buffer[256];
-    va_list args;
-    va_start(args, fmt);
-    std::vsnprintf(buffer, sizeof buffer, fmt, args);
-    va_end(args);
-    return buffer;
-}
-
-// Bytes from..to (inclusive) must be the fill: a value there means the sender put an argument
-// where this command has none.
 void expectFill(const FrameBytes& f, int from, int to, Outcome& o)
 {
     for (int i = from; i <= to; ++i)
@@ -30,6 +15,8 @@ void expectFill(const FrameBytes& f, int from, int to, Outcome& o)
             return;
         }
 }
+
+namespace {
 
 bool validDate(const DateTime& t, bool withSeconds)
 {

@@ -17,6 +17,10 @@ struct Outcome {
     std::vector<std::uint8_t> reply;      // bytes to answer with, empty for none
 };
 
+// Bytes from..to (inclusive) must be the fill: a value there means the sender put an argument
+// where this command has none, which is reported as an anomaly.
+void expectFill(const FrameBytes& f, int from, int to, Outcome& o);
+
 class Processor {
 public:
     explicit Processor(const WallConfig& wall, const DateTime& clockAtStart);

@@ -1,33 +1,12 @@
 // Board frames (dest 2): what each event does to the boards, the MPD region and its PIP windows.
 #include "tools/tzsim/Processor.h"
+#include "tools/tzsim/TextFormat.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 namespace tzsim {
 
 namespace {
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...)
-{
-    char buffer[256];
-    va_list args;
-    va_start(args, fmt);
-    std::vsnprintf(buffer, sizeof buffer, fmt, args);
-    va_end(args);
-    return buffer;
-}
-
-void expectFill(const FrameBytes& f, int from, int to, Outcome& o)
-{
-    for (int i = from; i <= to; ++i)
-        if (f[i] != kFill) {
-            o.anomalies.push_back(format("byte %d carries 0x%02X where this command has no argument",
-                                         i, f[i]));
-            return;
-        }
-}
 
 int word(const FrameBytes& f, int at) { return f[at] * 256 + f[at + 1]; }
 

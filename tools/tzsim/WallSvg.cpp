@@ -1,8 +1,7 @@
 #include "tools/tzsim/WallSvg.h"
+#include "tools/tzsim/TextFormat.h"
 
 #include <algorithm>
-#include <cstdarg>
-#include <cstdio>
 
 namespace tzsim {
 
@@ -11,17 +10,6 @@ namespace {
 constexpr int kPanelW = 192;
 constexpr int kPanelH = 108;
 constexpr int kMargin = 10;
-
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char* fmt, ...)
-{
-    char buffer[512];
-    va_list args;
-    va_start(args, fmt);
-    std::vsnprintf(buffer, sizeof buffer, fmt, args);
-    va_end(args);
-    return buffer;
-}
 
 std::string escape(const std::string& s)
 {
