@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 
 namespace {
@@ -119,4 +120,37 @@ TEST_F(BusyDialogTest, OfflineNoWindowAndNoCall)
     EXPECT_EQ(RUN_OK, runWithProgress(*on));
     EXPECT_TRUE(link.calls.empty());
     EXPECT_TRUE(seen.dialog == nullptr);
+}
+
+// The worker waits 50 ms before it runs the command, so the window is up first. Measured with a
+// high-resolution clock; Sleep may end up to one system tick (16 ms) early.
+TEST_F(BusyDialogTest, TheWorkerPausesBeforeTheCommand)
+{
+    const auto start = std::chrono::steady_clock::now();
+    double startedAfterMs = -1;
+    link.onCall = [&](const std::string&) {
+        if (startedAfterMs < 0)
+            startedAfterMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    std::unique_ptr<DeviceCommand> on = CreateCommand("开机");
+    EXPECT_EQ(RUN_OK, runWithProgress(*on));
+    EXPECT_GE(startedAfterMs, 50.0 - 16.0);
+}
+
+// Every run closes its worker thread's handle with the window: many runs leave the process
+// with no more handles than a few.
+TEST_F(BusyDialogTest, EachRunReleasesItsThreadHandle)
+{
+    link.onCall = nullptr;
+    std::unique_ptr<DeviceCommand> on = CreateCommand("开机");
+    ASSERT_EQ(RUN_OK, runWithProgress(*on));  // first-use allocations out of the way
+    DWORD before = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
+    ASSERT_GT(before, 0u) << "the platform counts handles";
+    const DWORD runs = 30;
+    for (DWORD i = 0; i < runs; ++i)
+        ASSERT_EQ(RUN_OK, runWithProgress(*on));
+    DWORD after = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &after));
+    EXPECT_LT(after, before + runs / 2) << before << " handles before, " << after << " after";
 }
