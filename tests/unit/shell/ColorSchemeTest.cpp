@@ -15,20 +15,26 @@ namespace {
 class CRecordingTheme : public CLuTheme {
 public:
     std::vector<std::string> calls;
+    // Calls the theme makes to itself while building a scheme are not the program's.
+    int nInside = 0;
 
     COLORREF SetThemeColor(UINT nIndex, COLORREF clr) override
     {
-        calls.push_back("Set(" + std::to_string(nIndex) + "," + Hex(clr) + ")");
+        if (nInside == 0)
+            calls.push_back("Set(" + std::to_string(nIndex) + "," + Hex(clr) + ")");
         return CLuTheme::SetThemeColor(nIndex, clr);
     }
     void AutoBuildColorTheme(COLORREF a, COLORREF b, COLORREF c, COLORREF d, COLORREF e) override
     {
         calls.push_back("Auto(" + Hex(a) + "," + Hex(b) + "," + Hex(c) + "," + Hex(d) + "," + Hex(e) + ")");
+        ++nInside;
         CLuTheme::AutoBuildColorTheme(a, b, c, d, e);
+        --nInside;
     }
     void BuildColorTheme() override
     {
-        calls.push_back("Build");
+        if (nInside == 0)
+            calls.push_back("Build");
         CLuTheme::BuildColorTheme();
     }
 
