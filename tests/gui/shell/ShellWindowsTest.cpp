@@ -14,6 +14,9 @@
 #include "app/shell/ShortCut.h"
 #include "app/shell/SlideCtrl.h"
 #include "skin/core/LuLibAux.h"
+#include "skin/theme/Painter.h"
+#include "skin/theme/Theme.h"
+#include "app/shell/CaptionSkin.h"
 
 #include <gtest/gtest.h>
 
@@ -299,4 +302,55 @@ TEST_F(ShellWindows, FrameStatusPanesFollowTheWallThePortAndTheOnlineFlag)
     EXPECT_EQ(info.ptMinTrackSize.y, 760);
     pFrame->DestroyWindow();
     PumpPending();
+}
+
+TEST_F(ShellWindows, CaptionBandButtonsAndBorderPaintInThemeColours)
+{
+    CLuTheme* pTheme = CLuThemeManager::Instance()->GetTheme();
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "caption", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
+    CRect rcWindow;
+    frame.GetWindowRect(&rcWindow);
+    CClientDC screen(nullptr);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(screen.GetSafeHdc()));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateDIBSection32(rcWindow.Width(), rcWindow.Height()));
+    CScopedSelect select(memory, bitmap);
+    memory.FillSolidRect(0, 0, rcWindow.Width(), rcWindow.Height(), RGB(1, 2, 3));
+    caption::PaintNonClient(memory, frame, caption::BUTTON_NONE);
+
+    const COLORREF outer = pTheme->GetThemeColor(LUCLR_BASE);
+    const COLORREF inner = pTheme->GetThemeColor(LUCLR_HIGHLIGHT);
+    EXPECT_EQ(memory.GetPixel(0, 100), outer);
+    EXPECT_EQ(memory.GetPixel(1, 100), inner);
+    EXPECT_EQ(memory.GetPixel(rcWindow.Width() - 1, 100), outer);
+    EXPECT_EQ(memory.GetPixel(150, rcWindow.Height() - 1), outer);
+    EXPECT_EQ(memory.GetPixel(150, rcWindow.Height() - 2), inner);
+    // Rounded top corners: the round's second row puts the inner colour next to the outer one.
+    EXPECT_EQ(memory.GetPixel(0, 1), inner);
+    EXPECT_EQ(memory.GetPixel(1, 1), outer);
+    // The band lies between theme colour 1 and that colour lightened by 30, and is not the border.
+    const COLORREF band = memory.GetPixel(60, 12);
+    const COLORREF from = pTheme->GetThemeColor(LUCLR_LIGHTBASE);
+    const COLORREF to = CLuPainter::LightColor(from, caption::LIGHTEN);
+    for (int shift : {0, 8, 16}) {
+        const int c = (band >> shift) & 0xFF, a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
+        EXPECT_GE(c, (a < b ? a : b) - 2) << shift;
+        EXPECT_LE(c, (a > b ? a : b) + 2) << shift;
+    }
+    // The close button sits from right - 30 to right - 5, 16 pixels high, in the middle of the band.
+    const CRect close = caption::ButtonRect(rcWindow, frame.GetStyle(), caption::BUTTON_CLOSE);
+    EXPECT_EQ(close, CRect(rcWindow.Width() - 30, 4, rcWindow.Width() - 5, 20));
+    EXPECT_EQ(caption::ButtonRect(rcWindow, frame.GetStyle(), caption::BUTTON_MAXIMIZE).right, rcWindow.Width() - 30);
+    EXPECT_EQ(caption::ButtonRect(rcWindow, frame.GetStyle(), caption::BUTTON_MINIMIZE).right, rcWindow.Width() - 55);
+    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(rcWindow.Width() - 20, 10)), static_cast<UINT>(HTCLOSE));
+    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(60, 10)), static_cast<UINT>(HTCAPTION));
+    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(60, 25)), static_cast<UINT>(HTNOWHERE))
+        << "the hit band is 23 pixels high, from y = 2";
+    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(60, 24)), static_cast<UINT>(HTCAPTION));
+    EXPECT_EQ(caption::ButtonCommand(caption::BUTTON_MAXIMIZE, true), static_cast<UINT>(SC_RESTORE));
+    EXPECT_EQ(caption::ButtonCommand(caption::BUTTON_MAXIMIZE, false), static_cast<UINT>(SC_MAXIMIZE));
+    EXPECT_EQ(caption::ClientFromWindow(CRect(0, 0, 300, 200)), CRect(2, 25, 298, 198));
+    frame.DestroyWindow();
 }
