@@ -39,6 +39,14 @@
 #define LuCtrlClassProc OwCtrlClassProc
 #define LuNewClassProc OwNewClassProc
 #define LuClassSlot OwClassSlot
+#define CLuAutoObject COwAutoObject
+#define CLuControlBar COwControlBar
+#define CLuFrameWnd COwFrameWnd
+#define CLuMenu COwMenu
+#define CLuMenuBar COwMenuBar
+#define CLuMenuIcon COwMenuIcon
+#define CLuToolBar COwToolBar
+#define LUTBBUTTON OWTBBUTTON
 #else
 #define LU_PREFIX "Lu"
 #define LU_WNDCLASS_PREFIX "lu"
