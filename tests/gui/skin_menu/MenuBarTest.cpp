@@ -242,3 +242,19 @@ TEST_F(MenuBarTest, PaintsItsBackgroundAndThePressedItem)
     EXPECT_EQ(outline, pTheme->GetThemeColor(0));
     EXPECT_NE(plain, pTheme->GetThemeColor(0));
 }
+
+TEST_F(MenuBarTest, MenuCharOpensTheItemOnceTheSystemMenuClosed)
+{
+    LRESULT lResult = 0;
+    EXPECT_FALSE(m_bar.OnMenuChar('z', MF_POPUP, nullptr, lResult));
+    EXPECT_TRUE(m_bar.OnMenuChar('e', MF_POPUP, nullptr, lResult));
+    EXPECT_EQ(HIWORD(lResult), MNC_CLOSE);
+    HMENU hOpened = nullptr;
+    m_pOwner->When([] { return OpenPopup() != nullptr; }, [&] {
+        hOpened = OpenPopup();
+        PostKey(m_pOwner->m_hWnd, VK_ESCAPE);
+        m_pOwner->When([] { return OpenPopup() == nullptr; }, [&] { PostKey(m_pOwner->m_hWnd, VK_ESCAPE); });
+    });
+    ASSERT_TRUE(fxtest::PumpUntil([&] { return hOpened != nullptr && m_bar.GetCurSel() == -1; }, 10000));
+    EXPECT_EQ(hOpened, m_bar.GetSubMenu(1)->GetSafeHmenu());
+}

@@ -384,3 +384,45 @@ TEST_F(ToolBarTest, NoHandlesLeftAfterManyBars)
     EXPECT_LE(menutest::CountGdiObjects(), gdiBefore + 2);
     EXPECT_EQ(menutest::CountThreadWindows(), wndBefore);
 }
+
+TEST_F(ToolBarTest, LoadsButtonsAndImagesFromAToolbarResource)
+{
+    ASSERT_TRUE(m_bar.LoadToolBar(IDR_TESTMENU));
+    EXPECT_EQ(m_bar.GetImageSize(), CSize(16, 16));
+    ASSERT_EQ(m_bar.GetButtonCount(), 4);
+    UINT nID = 0, nStyle = 0;
+    int iImage = 0;
+    m_bar.GetButtonInfo(3, nID, nStyle, iImage);
+    EXPECT_EQ(nID, static_cast<UINT>(ID_EDIT_CUT));
+    EXPECT_EQ(iImage, 2);  // the gap takes no image
+    EXPECT_EQ(m_bar.GetButtonStyle(2), static_cast<UINT>(LUTBS_SEPARATOR));
+    Place();
+    EXPECT_EQ(ItemRect(0).Size(), CSize(24, 24));
+    EXPECT_FALSE(m_bar.LoadToolBar(9999));
+}
+
+TEST_F(ToolBarTest, HostedControlsFromContextsAndTheirNotifications)
+{
+    Add(ID_FILE_NEW, 0, "New");
+    // A caller's window through a context: hosted, its notifications passed on to the owner.
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), m_pOwner, 78));
+    CLuCContext ctx(&edit);
+    LUTBBUTTON b{-1, 78, 0, 0, 0, nullptr};
+    SIZE size{80, 20};
+    ASSERT_TRUE(m_bar.InsertButtonEx(5, &b, &ctx, &size, TRUE));
+    ASSERT_EQ(m_bar.GetButtonCount(), 2);
+    EXPECT_TRUE(m_bar.GetButton(1)->HasControl());
+    m_bar.SendMessage(WM_COMMAND, MAKEWPARAM(78, EN_CHANGE), reinterpret_cast<LPARAM>(edit.m_hWnd));
+    ASSERT_EQ(m_pOwner->commands.size(), 1u);
+    EXPECT_EQ(m_pOwner->commands[0].wParam, MAKEWPARAM(78, EN_CHANGE));
+    EXPECT_EQ(m_pOwner->commands[0].lParam, reinterpret_cast<LPARAM>(edit.m_hWnd));
+    // Deleted with the button: the caller's object keeps living without its window.
+    ASSERT_TRUE(m_bar.DeleteButton(1));
+    EXPECT_EQ(edit.m_hWnd, nullptr);
+
+    // A context that makes no window: nothing is inserted and nothing is left behind.
+    CLuCContext plain(RUNTIME_CLASS(CWnd));
+    EXPECT_FALSE(m_bar.InsertButtonEx(0, &b, &plain, &size, TRUE));
+    EXPECT_EQ(m_bar.GetButtonCount(), 1);
+}
