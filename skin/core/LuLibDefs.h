@@ -74,6 +74,11 @@
 #define CLuDArrowBtn COwDArrowBtn
 #define CLuMenuBar COwMenuBar
 #define CLuToolBar COwToolBar
+// skin/menu
+#define CLuAutoObject COwAutoObject
+#define CLuMenu COwMenu
+#define CLuMenuIcon COwMenuIcon
+#define LUTBBUTTON OWTBBUTTON
 #else
 #define LU_PREFIX "Lu"
 #define LU_WNDCLASS_PREFIX "lu"
