@@ -5,8 +5,9 @@ Every skin/<folder>/exports.txt lists, one per line, the demangled qualified nam
 parameters) that the library promises in their Lu spelling; '#' starts a comment. LuLib20.dll
 must export each name. OwLib.dll must export each name in its Ow spelling, which is what
 skin/core/LuLibDefs.h renames for the Ow build (CLuTheme -> COwTheme, LuLibAux -> OwLibAux; a
-member such as InitLuLib keeps its name). Lists are read when the check runs, so a folder's new
-list counts at once.
+member such as InitLuLib keeps its name), and OwLib.dll must export no name that still holds one
+of the Lu names the Ow build renames. Lists are read when the check runs, so a folder's new list
+counts at once.
 
 usage: check_exports.py --lu LuLib20.dll --ow OwLib.dll --defs LuLibDefs.h --skin SKIN_DIR
                         [--objdump TOOL] [--cxxfilt TOOL]
@@ -128,6 +129,12 @@ def main():
             problems += 1
         if ow_name in lu and ow_name != name:
             print("%s:%d: LuLib20.dll exports the Ow spelling %s" % (where, number, ow_name))
+            problems += 1
+    # The Ow build carries none of the Lu names it renames.
+    for name in sorted(ow):
+        lu_tokens = [t for t in IDENTIFIER.findall(name) if t in renames]
+        if lu_tokens:
+            print("OwLib.dll exports %s, which keeps the Lu name %s" % (name, lu_tokens[0]))
             problems += 1
     files = len({where for where, _, _ in entries})
     print("%d promised names from %d lists; %d problems" % (len(entries), files, problems))
