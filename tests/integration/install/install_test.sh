@@ -135,9 +135,10 @@ rm -f "$USER_START/TaveloPro.lnk" "$USER_DESKTOP/TaveloPro.lnk" "$MACHINE_START/
 
 # --- the cases -------------------------------------------------------------------------------
 
-begin "the installer carries the version and asks for no elevation"
+begin "the installer carries the version and the program's icon and asks for no elevation"
 [ "$(basename "$INSTALLER")" = "TaveloPro-setup-$VERSION.exe" ] || fault "named $(basename "$INSTALLER")"
-python3 "$ROOT/tests/unit/packaging/check_resources.py" "$VERSION" --installer "$INSTALLER" >"$LOG/resources.out" 2>&1 ||
+python3 "$ROOT/tests/unit/packaging/check_resources.py" "$VERSION" \
+  --icon "$ROOT/app/res/bitmaps/TaveloPro.ico" --installer "$INSTALLER" >"$LOG/resources.out" 2>&1 ||
   fault "$(head -n 5 "$LOG/resources.out" | tr '\n' ' ')"
 end
 

@@ -2,13 +2,15 @@
 """Checks the version resources and manifests of built Windows binaries, read back from the files
 themselves through windres (resources as a .res stream):
 
-  check_resources.py VERSION [--file F]... [--program F]... [--installer F]...
+  check_resources.py VERSION [--icon ICO] [--file F]... [--program F]... [--installer F]...
 
 --file      the version resource: fixed and text versions equal VERSION (four numbers, the last 0),
             product "TaveloPro", the file's own name, file type program or DLL by extension
 --program   the same, plus the program's manifest: asInvoker without UI access, DPI-unaware with
             GDI scaling, the assembly version equal to VERSION
 --installer the version resource, plus a manifest that asks for no elevation
+--icon      the program's icon file: every --program and --installer after it must carry its
+            images
 Prints one line per fault and exits 1 when there is any."""
 import os
 import struct
@@ -18,7 +20,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 WINDRES = "x86_64-w64-mingw32-windres"
-RT_VERSION, RT_MANIFEST = 16, 24
+RT_ICON, RT_VERSION, RT_MANIFEST = 3, 16, 24
 VFT_APP, VFT_DLL = 1, 2
 ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
@@ -168,16 +170,42 @@ def check_installer_manifest(path, faults):
         faults.append(f"{os.path.basename(path)}: installer execution level {level}, expected asInvoker")
 
 
+def icon_images(path):
+    """The images of an .ico file (directory entries give size and offset of each)."""
+    with open(path, "rb") as f:
+        data = f.read()
+    _, kind, count = struct.unpack_from("<HHH", data, 0)
+    if kind != 1:
+        raise ValueError(f"{path} is not an icon")
+    images = []
+    for i in range(count):
+        size, offset = struct.unpack_from("<II", data, 6 + 16 * i + 8)
+        images.append(data[offset:offset + size])
+    return images
+
+
+def check_icon(path, images, faults):
+    carried = [data for kind, _, data in resources(path) if kind == RT_ICON]
+    if not images or any(image not in carried for image in images):
+        faults.append(f"{os.path.basename(path)}: does not carry the program's icon")
+
+
 def main(argv):
     version = argv[1]
     faults = []
     args = argv[2:]
+    icon = None
+    checked = 0
     if not args:
         faults.append("no files given")
     for option, path in zip(args[0::2], args[1::2]):
         if not os.path.isfile(path):
             faults.append(f"{path}: missing")
             continue
+        if option == "--icon":
+            icon = icon_images(path)
+            continue
+        checked += 1
         check_version(path, version, faults)
         if option == "--program":
             check_program_manifest(path, version, faults)
@@ -185,9 +213,11 @@ def main(argv):
             check_installer_manifest(path, faults)
         elif option != "--file":
             faults.append(f"unknown option {option}")
+        if icon is not None and option in ("--program", "--installer"):
+            check_icon(path, icon, faults)
     for fault in faults:
         print(fault)
-    print(f"checked {len(args) // 2} files, {len(faults)} faults")
+    print(f"checked {checked} files, {len(faults)} faults")
     return 1 if faults else 0
 
 
