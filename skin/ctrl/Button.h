@@ -43,6 +43,8 @@ public:
     BOOL IsGroupBox() const;
     BOOL IsThreeState() const;
     BOOL IsDefaultButton() const;
+    // Kinds outside the table (owner-drawn, split buttons ...) keep the system's behaviour.
+    BOOL IsSkinnedKind() const;
 
     UINT GetInState() const;
     void SetInState(UINT nState);
