@@ -39,6 +39,7 @@
 #define LuCtrlClassProc OwCtrlClassProc
 #define LuNewClassProc OwNewClassProc
 #define LuClassSlot OwClassSlot
+#define CLuAutoObject COwAutoObject
 // skin/ctrl
 #define CLuButton COwButton
 #define CLuDialog COwDialog
