@@ -8,9 +8,6 @@
 #include "skin/core/LuLibDefs.h"
 #include "skin/ctrl/ScrollWnd.h"
 
-// DECLARE_DYNAMIC with the class name expanded first (the Ow build renames it).
-#define LU_DECLARE_DYNAMIC(class_name) DECLARE_DYNAMIC(class_name)
-
 class LULIB_API CLuScrollView : public CView {
     LU_DECLARE_DYNAMIC(CLuScrollView)
 public:
