@@ -167,7 +167,7 @@ public:
 
 protected:
     // ---- Layout (ToolBar.cpp) ----
-    CSize MeasureButton(CTBButton& button) const;
+    CSize MeasureButton(CDC& dc, CTBButton& button) const;
     void RecalcLayout();
     void UpdateToolRects();
     void RegisterTool(CTBButton& button);
