@@ -38,8 +38,11 @@
 #define LU_TOOLBAR_VITREOUS_FOUR 0x4000
 #define LU_TOOLBAR_VITREOUS_MIRROR 0x8000
 
-// Private message to the application's main window: show or hide its menu bar.
-#define LU_WM_TOGGLEMENUBAR 0x1404
+// Private message to the application's main window: show or hide its menu bar (the frame's
+// header names it too).
+#ifndef LU_WM_TOGGLEMENUBAR
+#define LU_WM_TOGGLEMENUBAR (WM_USER + 0x1004)
+#endif
 
 // What InsertButton is given.
 struct LUTBBUTTON {
@@ -217,7 +220,6 @@ protected:
     int m_nPressed = -1;
     BOOL m_bCapture = FALSE;
     CPoint m_ptLast{-1, -1};
-    CRgn m_rgnClip;
     int m_nStretch = 0;
     CLuCmdMsgPumper m_pumper;
     CPoint m_ptPressed{-1, -1};
