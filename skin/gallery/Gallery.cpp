@@ -192,6 +192,7 @@ bool SaveBitmap(const char* path)
 }  // namespace
 
 // Pages of their own files, chosen with "--page NAME [--save FILE]".
+int RunFramePage(const char* pszSave);
 int RunMenuPage(const char* savePath);
 
 int main(int argc, char** argv)
@@ -199,12 +200,21 @@ int main(int argc, char** argv)
     HINSTANCE hInst = ::GetModuleHandleW(nullptr);
     LuLibAux::InitLuLib(hInst, nullptr);
     int result = 0;
-    if (argc >= 3 && std::strcmp(argv[1], "--page") == 0) {
-        const char* savePath = argc == 5 && std::strcmp(argv[3], "--save") == 0 ? argv[4] : nullptr;
-        if (std::strcmp(argv[2], "menu") == 0) {
-            result = RunMenuPage(savePath);
+    const char* pszPage = nullptr;
+    const char* pszSave = nullptr;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--page") == 0)
+            pszPage = argv[i + 1];
+        else if (std::strcmp(argv[i], "--save") == 0)
+            pszSave = argv[i + 1];
+    }
+    if (pszPage != nullptr) {
+        if (std::strcmp(pszPage, "frame") == 0) {
+            result = RunFramePage(pszSave);
+        } else if (std::strcmp(pszPage, "menu") == 0) {
+            result = RunMenuPage(pszSave);
         } else {
-            std::fprintf(stderr, "unknown page %s\n", argv[2]);
+            std::fprintf(stderr, "unknown page %s\n", pszPage);
             result = 2;
         }
     } else if (argc == 3 && std::strcmp(argv[1], "--save") == 0) {
