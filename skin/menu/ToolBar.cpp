@@ -394,8 +394,9 @@ int CLuToolBar::GetStrecthSize() const { return m_nStretch; }
 
 BOOL CLuToolBar::IsVertical() const
 {
-    const UINT nSide = m_dwCtrlStyle & kSideMask;
-    return nSide == kSideLeft || nSide == kSideRight;
+    // Bars docked at the left or right run vertically.
+    const UINT nSide = m_dwCtrlStyle & LU_CBRS_SIDE_MASK;
+    return nSide == LU_DOCK_LEFT || nSide == LU_DOCK_RIGHT;
 }
 
 void CLuToolBar::OnSize(UINT, int, int) { RecalcLayout(); }

@@ -11,7 +11,7 @@
 #include "skin/core/CmdMsgPumper.h"
 #include "skin/core/ControlBase.h"
 #include "skin/core/CreateContext.h"
-#include "skin/menu/BarBase.h"
+#include "skin/frame/ControlBar.h"
 
 #include <memory>
 #include <utility>
@@ -151,7 +151,7 @@ public:
 
     // ---- The bar ----
     CSize CalcFixedLayout() override;
-    UINT GetBarType() override { return 3; }
+    UINT GetBarType() override { return LU_BAR_TOOLBAR; }
     // The length the buttons and the tail need in the bar's direction. The spelling is part of
     // the library's interface.
     int GetStrecthSize() const;

@@ -10,9 +10,4 @@ constexpr int kDropWidth = 16;      // the arrow part of a drop-down button
 constexpr int kSeparatorInset = 3;  // the separator line is this much shorter at both ends
 constexpr int kTailSize = 10;       // the non-client tail at the bar's end
 
-// The dock side in the bar style's low four bits; bars on the left and right run vertically.
-constexpr unsigned kSideMask = 0x000F;
-constexpr unsigned kSideLeft = 1;
-constexpr unsigned kSideRight = 3;
-
 }  // namespace lutoolbar
