@@ -2,9 +2,13 @@
 // process. The drawing operations are in ThemeDraw.cpp.
 #include "skin/theme/Theme.h"
 
+#include "fx/win/Text.h"
+#include "fx/win/TextFont.h"
 #include "skin/theme/Painter.h"
 
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 namespace {
 
@@ -23,15 +27,14 @@ const COLORREF kCheckMark = RGB(33, 161, 33);
 CLuTheme::CLuTheme()
 {
     std::memset(m_clrTable, 0, sizeof(m_clrTable));
-    // The fonts follow the system's settings at this moment.
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) {
-        m_font.CreateFontIndirect(&ncm.lfMessageFont);
-        m_boldFont.CreateFontIndirect(&ncm.lfCaptionFont);
-    }
+    // The fonts follow the system's settings at this moment, in a face that draws Latin and
+    // Chinese alike whatever the system's code page.
+    const LOGFONTW message = fx::SystemTextFont(fx::SystemFont::Message);
+    const LOGFONTW caption = fx::SystemTextFont(fx::SystemFont::Caption);
+    m_font.CreateFontIndirect(&message);
+    m_boldFont.CreateFontIndirect(&caption);
     if (m_font.GetSafeHandle() == nullptr)
-        m_font.Attach(::GetStockObject(DEFAULT_GUI_FONT)) ;
+        MakeFont(m_font, nullptr, 9, FW_NORMAL);
     if (m_boldFont.GetSafeHandle() == nullptr)
         MakeFont(m_boldFont, nullptr, 9, FW_BOLD);
     DefaultColorTheme();
@@ -138,9 +141,17 @@ BOOL CLuTheme::MakeFont(CLuFont& font, LPCSTR lpszFace, int nPointSize, int nWei
     HDC hScreen = ::GetDC(nullptr);
     const int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
     ::ReleaseDC(nullptr, hScreen);
+    LOGFONTW lf{};
+    lf.lfHeight = -::MulDiv(nPointSize, dpi, 72);
+    lf.lfWeight = nWeight;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring wide = fx::ToWide(face);
+    wcsncpy(lf.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
+    // A face that cannot draw both Latin and Chinese gives way to one that can, at the size
+    // and weight asked for.
+    const LOGFONTW chosen = fx::TextLogFont(lf);
     font.DeleteObject();
-    return font.CreateFont(-::MulDiv(nPointSize, dpi, 72), 0, 0, 0, nWeight, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    return font.CreateFontIndirect(&chosen);
 }
 
 COLORREF CLuTheme::BkColor(const _LUDRAW_PARAM& p, UINT nDefault) const
