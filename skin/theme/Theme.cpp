@@ -74,16 +74,16 @@ void CLuTheme::Derive()
     COLORREF* c = m_clrTable;
     c[LUCLR_HOT] = kHotRing;
     c[LUCLR_CHECK] = kCheckMark;
-    c[1] = CLuPainter::LightColor(c[0], 70);
-    c[4] = CLuPainter::ShadowColor(c[1], 40);
-    c[5] = CLuPainter::LightColor(c[1], 60);
-    c[7] = CLuPainter::LightColor(c[0], 30);
-    c[8] = c[2];
-    c[10] = c[9];
-    c[11] = CLuPainter::LightColor(c[7], 80);
-    c[13] = c[3];
-    c[15] = c[14];
-    c[16] = CLuPainter::LightColor(c[0], 90);
+    c[LUCLR_LIGHTBASE] = CLuPainter::LightColor(c[LUCLR_BASE], 70);
+    c[LUCLR_BORDER] = CLuPainter::ShadowColor(c[LUCLR_LIGHTBASE], 40);
+    c[LUCLR_HIGHLIGHT] = CLuPainter::LightColor(c[LUCLR_LIGHTBASE], 60);
+    c[LUCLR_DEFRING] = CLuPainter::LightColor(c[LUCLR_BASE], 30);
+    c[LUCLR_TEXT2] = c[LUCLR_TEXT];
+    c[LUCLR_DISABLEDTEXT] = c[LUCLR_DISABLED];
+    c[LUCLR_TRACK] = CLuPainter::LightColor(c[LUCLR_DEFRING], 80);
+    c[LUCLR_FACE2] = c[LUCLR_FACE];
+    c[LUCLR_MENU] = c[LUCLR_WINDOW];
+    c[LUCLR_MENUBACK] = CLuPainter::LightColor(c[LUCLR_BASE], 90);
 }
 
 void CLuTheme::BuildColorTheme()
