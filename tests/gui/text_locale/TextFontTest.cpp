@@ -1,8 +1,10 @@
-// Fonts chosen by what they draw: the theme's two fonts, a face asked for by name and the
-// shortened strings of the painter draw Latin letters, digits, the dots of "..." and Chinese as
-// real glyphs, under whatever code page the test runs (the locale layer runs it under 1252).
+// Fonts chosen by what they draw: the theme's two fonts, a face asked for by name, the
+// shortened strings of the painter and tooltips draw Latin letters, digits, the dots of "..."
+// and Chinese as real glyphs, under whatever code page the test runs (the locale layer runs it
+// under 1252).
 #include "GlyphInk.h"
 
+#include "fx/win/Controls.h"
 #include "fx/win/Gdi.h"
 #include "fx/win/TextFont.h"
 #include "skin/theme/Painter.h"
@@ -146,4 +148,13 @@ TEST(TextFont, ShortenedStringsFitAndEndInDrawnDots)
     dc.Detach();
     std::string why;
     EXPECT_TRUE(textcheck::EndsInDots(canvas.Ink(), &why)) << why;
+}
+
+TEST(TextFont, TooltipsGetAFontWithBothScripts)
+{
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(nullptr));
+    HFONT hFont = reinterpret_cast<HFONT>(tip.SendMessage(WM_GETFONT));
+    EXPECT_TRUE(fx::FontHasGlyphs(hFont, fx::kTextFontSample));
+    tip.DestroyWindow();
 }
