@@ -98,3 +98,7 @@ private:
     static void RegisterLibraryClasses();
     static HINSTANCE ClassInstance();
 };
+
+// Runs pfn when the last UninitLuLib ends the library, before the painter goes: parts of the
+// library that keep top-level windows of their own (floating bars) close them there.
+LULIB_API void LuAddUninitHook(void (*pfn)());

@@ -4,10 +4,11 @@
 set -eu
 lu=$1
 ow=$2
-names() { x86_64-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk 'NF==3 && $1 ~ /^\[/ {print $3}' | sort; }
+# Entries read "[ 998] name" or "[1023] name": the name is the last field either way.
+names() { x86_64-w64-mingw32-objdump -p "$1" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | awk '$1 ~ /^\[/ {print $NF}' | sort; }
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-names "$lu" | sed -e 's/CLu/COw/g; s/ILu/IOw/g; s/LuLibAux/OwLibAux/g; s/_LUDRAW/_OWDRAW/g; s/LUARROW/OWARROW/g; s/LUGRIPPER/OWGRIPPER/g; s/LUBLUR/OWBLUR/g; s/LuCtrlClassProc/OwCtrlClassProc/g; s/LuNewClassProc/OwNewClassProc/g' | sort >"$tmp/lu"
+names "$lu" | sed -e 's/CLu/COw/g; s/ILu/IOw/g; s/LuLibAux/OwLibAux/g; s/_LUDRAW/_OWDRAW/g; s/LUARROW/OWARROW/g; s/LUGRIPPER/OWGRIPPER/g; s/LUBLUR/OWBLUR/g; s/LUTBBUTTON/OWTBBUTTON/g; s/_LuBookData/_OwBookData/g; s/LuCtrlClassProc/OwCtrlClassProc/g; s/LuNewClassProc/OwNewClassProc/g' | sort >"$tmp/lu"
 names "$ow" >"$tmp/ow"
 count=$(wc -l <"$tmp/lu")
 lucount=$(grep -c 'CLu\|LuLibAux' "$tmp/lu" || true)
