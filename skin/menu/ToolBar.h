@@ -39,7 +39,9 @@
 #define LU_TOOLBAR_VITREOUS_MIRROR 0x8000
 
 // Private message to the application's main window: show or hide its menu bar.
+#ifndef LU_WM_TOGGLEMENUBAR  // the frame's header defines it too
 #define LU_WM_TOGGLEMENUBAR 0x1404
+#endif
 
 // What InsertButton is given.
 struct LUTBBUTTON {
