@@ -5,6 +5,7 @@
 #include "app/core/wall/Cell.h"
 
 #include "fx/win/Gdi.h"
+#include "fx/win/TextFont.h"
 
 namespace {
 
@@ -20,10 +21,9 @@ HFONT messageFont()
 {
     static CFont font;
     if (font.GetSafeHandle() == nullptr) {
-        NONCLIENTMETRICSA metrics = {};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            font.CreateFontIndirect(&metrics.lfMessageFont);
+        // In a face that draws the label's digits and Chinese whatever the code page.
+        const LOGFONTW message = fx::SystemTextFont(fx::SystemFont::Message);
+        font.CreateFontIndirect(&message);
     }
     return static_cast<HFONT>(font.GetSafeHandle());
 }
