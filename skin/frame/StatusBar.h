@@ -40,7 +40,7 @@ public:
 };
 
 class LULIB_API CLuStatusBar : public CLuControlBar, public CLuControlBase {
-    LU_DECLARE_DYNCREATE(CLuStatusBar)
+    DECLARE_DYNCREATE(CLuStatusBar)
     LU_DECLARE_CONTROL(CLuStatusBar, CLuControlBar)
 public:
     struct Pane {
