@@ -213,6 +213,16 @@ int LuLibAux::SetErrorCode(int nCode)
 
 void LuLibAux::SetErrorStr(LPCSTR lpszText) { m_sErrStr = lpszText != nullptr ? lpszText : ""; }
 
+int LuLibAux::GetErrorCode() { return m_nErrCode; }
+
+LPCSTR LuLibAux::GetErrorStr() { return m_sErrStr; }
+
+void LuLibAux::SetCBST(BOOL bSet) { m_bCBST = bSet; }
+
+BOOL LuLibAux::IsCBST() { return m_bCBST; }
+
+LuLibAux& LuLibAux::operator=(const LuLibAux&) { return *this; }
+
 // ---- The class procedures' work at WM_NCCREATE ----
 
 LRESULT LuLibAux::ClassProcNcCreate(HWND hWnd, WPARAM wParam, LPARAM lParam, const ClassInfo& info)

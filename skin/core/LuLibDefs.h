@@ -40,6 +40,22 @@
 #define LuCtrlClassProc OwCtrlClassProc
 #define LuNewClassProc OwNewClassProc
 #define LuClassSlot OwClassSlot
+// skin/ctrl
+#define CLuButton COwButton
+#define CLuDialog COwDialog
+#define CLuPropertySheet COwPropertySheet
+#define CLuPropertyPage COwPropertyPage
+#define CLuHyperLink COwHyperLink
+#define CLuTagCtrl COwTagCtrl
+#define CLuBookCtrl COwBookCtrl
+#define _LuBookData _OwBookData
+#define CLuEdit COwEdit
+#define CLuListBox COwListBox
+#define CLuComboBox COwComboBox
+#define CLuComboBoxEx COwComboBoxEx
+#define CLuScrollBar COwScrollBar
+#define CLuScrollWnd COwScrollWnd
+#define CLuScrollView COwScrollView
 // Frames, bars and the client window (skin/frame).
 #define CLuControlBar COwControlBar
 #define CLuDockBar COwDockBar
@@ -58,22 +74,10 @@
 #define CLuDArrowBtn COwDArrowBtn
 #define CLuMenuBar COwMenuBar
 #define CLuToolBar COwToolBar
-// skin/ctrl
-#define CLuButton COwButton
-#define CLuDialog COwDialog
-#define CLuPropertySheet COwPropertySheet
-#define CLuPropertyPage COwPropertyPage
-#define CLuHyperLink COwHyperLink
-#define CLuTagCtrl COwTagCtrl
-#define CLuBookCtrl COwBookCtrl
-#define _LuBookData _OwBookData
-#define CLuEdit COwEdit
-#define CLuListBox COwListBox
-#define CLuComboBox COwComboBox
-#define CLuComboBoxEx COwComboBoxEx
-#define CLuScrollBar COwScrollBar
-#define CLuScrollWnd COwScrollWnd
-#define CLuScrollView COwScrollView
+// skin/menu
+#define CLuMenu COwMenu
+#define CLuMenuIcon COwMenuIcon
+#define LUTBBUTTON OWTBBUTTON
 #else
 #define LU_PREFIX "Lu"
 #define LU_WNDCLASS_PREFIX "lu"

@@ -1,7 +1,7 @@
 // The skin gallery: one window that draws every painter primitive and every themed element, so
 // the library's look can be seen at a glance. "skin_gallery --save file.bmp" renders the window
 // into a bitmap file and ends (for test runs); without arguments the window stays open.
-// "--page frame" shows the frame page (FramePage.cpp) instead.
+// "skin_gallery --page NAME [--save file.bmp]" shows one of the pages kept in files of their own.
 #include "fx/win/Gdi.h"
 #include "fx/win/Wnd.h"
 #include "skin/core/LuLibAux.h"
@@ -191,8 +191,9 @@ bool SaveBitmap(const char* path)
 
 }  // namespace
 
-// Other pages, each in its own file, chosen with --page NAME.
+// Pages of their own files, chosen with "--page NAME [--save FILE]".
 int RunFramePage(const char* pszSave);
+int RunMenuPage(const char* savePath);
 
 int main(int argc, char** argv)
 {
@@ -207,8 +208,15 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--save") == 0)
             pszSave = argv[i + 1];
     }
-    if (pszPage != nullptr && std::strcmp(pszPage, "frame") == 0) {
-        result = RunFramePage(pszSave);
+    if (pszPage != nullptr) {
+        if (std::strcmp(pszPage, "frame") == 0) {
+            result = RunFramePage(pszSave);
+        } else if (std::strcmp(pszPage, "menu") == 0) {
+            result = RunMenuPage(pszSave);
+        } else {
+            std::fprintf(stderr, "unknown page %s\n", pszPage);
+            result = 2;
+        }
     } else if (argc == 3 && std::strcmp(argv[1], "--save") == 0) {
         result = SaveBitmap(argv[2]) ? 0 : 1;
         if (result != 0)
