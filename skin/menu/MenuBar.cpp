@@ -4,6 +4,9 @@
 #include "skin/core/ClassTable.h"
 #include "skin/core/CreateContext.h"
 #include "skin/core/LuLibAux.h"
+#ifdef LU_HAVE_FRAME_BARS
+#include "skin/frame/MenuBarLink.h"
+#endif
 #include "skin/menu/PlainNames.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
@@ -14,6 +17,10 @@ IMPLEMENT_DYNCREATE(CLuMenuBar, CLuControlBar)
 LU_IMPLEMENT_CONTROL(CLuMenuBar)
 LU_DEFAULT_INITCTRL(CLuMenuBar)
 LU_PROVIDE_LIBRARY_CLASS(CLuMenuBar, LU_ROW_MENUBAR, LuNewClassProc)
+#ifdef LU_HAVE_FRAME_BARS
+// The frame makes its own menu bar and hands it keys and menu characters through this link.
+LU_PROVIDE_MENUBAR(CLuMenuBar)
+#endif
 
 namespace {
 
