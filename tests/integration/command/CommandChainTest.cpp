@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -138,6 +139,18 @@ TEST_F(CommandChain, MixedWallRestoredOnTheDevice)
     EXPECT_TRUE(has(state, "\"columns\":2,\"rows\":1,\"order\":2,\"input\":6")) << state;
     // Panel 1's matrix output 1 now carries CVBS input 2.
     EXPECT_TRUE(has(state, "\"kind\":0,\"output\":1,\"input\":2")) << state;
+
+    // The region (panel 4, no input of its own) gives its board type 12 between its panel's
+    // layout and the first MPD channel board, and the device shows no source there.
+    const std::size_t layout = trace.find("AA BB 02 08 0A 01 01 01 55 55 55 16");
+    const std::size_t none = trace.find("AA BB 02 01 08 0C 55 55 55 55 55 C0");
+    const std::size_t channel = trace.find("AA BB 02 02 08 04 55 55 55 55 55 B9");
+    ASSERT_NE(std::string::npos, none) << trace;
+    EXPECT_LT(layout, none) << trace;
+    EXPECT_LT(none, channel) << trace;
+    EXPECT_TRUE(has(state, "\"board\":1,\"name\":\"MPD region\",\"columns\":1,\"rows\":1,"
+                           "\"order\":1,\"input\":-1"))
+        << state;
 }
 
 TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
@@ -150,7 +163,31 @@ TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
     EXPECT_TRUE(has(state, "\"preset\":3,")) << state;
     EXPECT_TRUE(has(state, "\"recordingPreset\":-1") || has(state, "\"recordingPreset\":0"))
         << state;
-    EXPECT_EQ("", FrameAnomalies(device_test::simFile("TZSIM_TRACE")));
+    const std::string trace = device_test::simFile("TZSIM_TRACE");
+    EXPECT_EQ("", FrameAnomalies(trace));
+    // Every frame between the brackets is one counted command, except the matrix frames and the
+    // single-panel layouts, which the restore does not count; the region's type 12 is counted.
+    const std::size_t open = trace.find("AA BB 00 02 03 01");
+    const std::size_t close = trace.find("AA BB 00 02 03 00");
+    ASSERT_NE(std::string::npos, open) << trace;
+    ASSERT_NE(std::string::npos, close) << trace;
+    int counted = 0;
+    bool sawNone = false;
+    std::istringstream lines(trace.substr(open, close - open));
+    std::string line;
+    std::getline(lines, line);   // the opening bracket
+    while (std::getline(lines, line)) {
+        const std::size_t at = line.find("AA BB ");
+        if (at == std::string::npos)
+            continue;
+        const std::string frame = line.substr(at, 35);
+        const bool matrix = frame.compare(6, 2, "01") == 0;
+        const bool single = frame.compare(12, 11, "0A 01 01 01") == 0;
+        counted += matrix || single ? 0 : 1;
+        sawNone = sawNone || frame == "AA BB 02 01 08 0C 55 55 55 55 55 C0";
+    }
+    EXPECT_TRUE(sawNone) << trace;
+    EXPECT_EQ(counted, g_nCommandCount) << trace;
 }
 
 TEST_F(CommandChain, ClockSetAndReadBackThroughTheStatusCommand)
