@@ -195,5 +195,25 @@ TEST_F(DeviceChain, VanishingLineFailsTheCommandInFlight)
     EXPECT_TRUE(has(waitForTrace("the line vanishes"), "the line vanishes"));
 }
 
+TEST_F(DeviceChain, BlockWriteOnALineThatWentAwayReportsTheFailure)
+{
+    // The device vanishes on the status query (whose reply then never comes); the block write
+    // after it finds the line gone: its opening bracket fails, reaches only the traffic log (a
+    // frame is logged before it is written), and nothing else of the block is tried.
+    const std::size_t before = trafficLog().size();
+    setFailure("vanish");
+    const ToolRun run = tzctlScript("ReadStatusByte\nTransfer 13 0 1 0 2 0 3 0 4 0 5 0 6\n");
+    EXPECT_EQ(3, run.status) << run.output;
+    EXPECT_TRUE(has(run.output, "ReadStatusByte 3 (communication failed)")) << run.output;
+    EXPECT_TRUE(has(run.output, "Transfer 3 (communication failed)")) << run.output;
+    EXPECT_FALSE(has(waitForTrace("the line vanishes"), "Transfer")) << "nothing reached the device";
+
+    const std::string all = trafficLog();
+    const std::string log = all.size() >= before ? all.substr(before) : all;
+    EXPECT_TRUE(has(log, "dest:0 eventid:0x09\r\np1=0x04 p2=0x01")) << log;
+    EXPECT_FALSE(has(log, "eventid:17")) << log;
+    EXPECT_FALSE(has(log, "p1=0x04 p2=0x00")) << log;
+}
+
 }  // namespace
 }  // namespace device_test

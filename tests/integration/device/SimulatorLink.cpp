@@ -179,6 +179,14 @@ std::string anomalies(const std::string& trace)
     return out;
 }
 
+std::string trafficLog()
+{
+    std::ifstream in(ownFolder() + kSlash + "tzview.log", std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
 void setFailure(const std::string& mode)
 {
     std::ofstream(hostPath(envText("TZSIM_CONTROL")), std::ios::trunc) << "fail " << mode << "\n";

@@ -26,6 +26,8 @@ std::string waitForTrace(const std::string& text);
 std::string anomalies(const std::string& trace);
 // Writes "fail MODE" to the control file; tzsim applies it before the next frame.
 void setFailure(const std::string& mode);
+// The traffic log "tzview.log" that TzComm keeps beside tzctl (and this program), as it stands.
+std::string trafficLog();
 // Whether the test runs under tzsim at all.
 bool underSimulator();
 
