@@ -71,6 +71,7 @@ public:
     static HBITMAP LoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono);
     static CWnd* CreateView(CCreateContext* pContext, UINT nID, CWnd* pParent);
     static CWnd* CreateWnd(CLuCContext* pCtx, CWnd* pParent, int& bCustom);
+    // "Destory" is the library's exported spelling (part of its interface); do not correct it.
     static void DestoryWnd(CWnd* pWnd, BOOL bDestroyWindow);
 
     // ---- Class procedures (used through the templates of ControlBase.h) ----

@@ -56,6 +56,7 @@ public:
     void DefaultColorTheme();
     CFont* GetThemeFont() { return &m_font; }
     CFont* GetThemeBoldFont() { return &m_boldFont; }
+    // "Bnt" is the library's exported spelling (part of its interface); do not correct it.
     CBrush* GetBntFaceBrush() { return &m_brFace; }
     // nPointSize in points for the screen; the face name is cut to 31 bytes (whole characters).
     BOOL SetThemeFont(LPCSTR lpszFace, int nPointSize);
