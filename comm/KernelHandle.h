@@ -13,8 +13,7 @@ public:
     CKernelHandle& operator=(const CKernelHandle&) = delete;
     CKernelHandle(CKernelHandle&& other) noexcept
         : m_hEmpty(other.m_hEmpty), m_handle(other.Detach())
-    {
-    }
+    {}
     CKernelHandle& operator=(CKernelHandle&& other) noexcept
     {
         if (this != &other) {

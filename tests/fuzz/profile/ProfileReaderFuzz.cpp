@@ -24,8 +24,8 @@ const std::string& scratchPath()
 {
     static const std::string path = [] {
         struct stat st;
-        const bool shm = stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode) &&
-                         access("/dev/shm", W_OK) == 0;
+        const bool shm =
+            stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode) && access("/dev/shm", W_OK) == 0;
         return std::string(shm ? "/dev/shm" : "/tmp") + "/profile_reader_fuzz_" +
                std::to_string(getpid()) + ".ini";
     }();

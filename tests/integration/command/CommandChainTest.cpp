@@ -3,14 +3,17 @@
 // own process under a fresh tzsim (see CMakeLists.txt).
 #include "app/core/command/DeviceCommands.h"
 #include "app/core/command/SceneRestoreCommand.h"
+#include "app/core/scene/SceneFile.h"
 #include "app/core/wall/Cell.h"
 #include "comm/Comm.h"
 #include "tests/integration/device/SimulatorLink.h"
 #include "tests/unit/command/CommandTestSupport.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -153,6 +156,53 @@ TEST_F(CommandChain, MixedWallRestoredOnTheDevice)
         << state;
 }
 
+// The frame bytes (and raw blocks) of tzsim's trace, or of tzscene's frame list, in order.
+std::vector<std::string> HexFrames(const std::string& text)
+{
+    std::vector<std::string> frames;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t frame = line.find("AA BB ");
+        const std::size_t raw = line.find(" raw ");
+        if (frame != std::string::npos && line.find(" ! ") == std::string::npos)
+            frames.push_back(line.substr(frame, 35));
+        else if (raw != std::string::npos)
+            frames.push_back(line.substr(raw + 1, line.find("  ", raw + 1) - raw - 1));
+    }
+    return frames;
+}
+
+TEST_F(CommandChain, ToolFramesOfTheSceneFileAreWhatTheRestoreSends)
+{
+    BuildWall();
+    // The scene as the program saves it, and an installation whose profile says what the test's
+    // configuration says: MPD count 4, resolution 5, MPD pixels 1920 x 1080, the CVBS matrix of
+    // maker 3 at address 1 (port maps as the profile's defaults).
+    const std::filesystem::path folder = std::filesystem::current_path() / "installation";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "TzView.ini", std::ios::binary | std::ios::trunc)
+        << "[application]\r\nmpdnums=3\r\nresolution=5\r\nmpdresolution=5\r\n"
+           "[CVBS_Matrix]\r\ndevfactory=3\r\ndevno=1\r\n";
+    SceneHeader header;
+    header.geometry.rows = 2;
+    header.geometry.columns = 4;
+    header.geometry.resolution = 5;
+    header.geometry.mpdCount = 4;
+    const std::string scene = (folder / "mixed.tzs").string();
+    ASSERT_TRUE(saveSceneFile(scene.c_str(), header, wall));
+
+    CSceneRestoreCommand restore(wall.cells());
+    ASSERT_EQ(RUN_OK, runWithProgress(restore)) << restore.Message();
+    const device_test::ToolRun frames = device_test::tool(
+        "tzscene", "frames \"" + scene + "\" --profile \"" + folder.string() + "\" --matrix cvbs");
+    ASSERT_EQ(0, frames.status) << frames.output;
+    const std::vector<std::string> recorded = HexFrames(frames.output);
+    ASSERT_GT(recorded.size(), 20u) << frames.output;
+    const std::string trace = device_test::waitForTrace(recorded.back());
+    EXPECT_EQ(recorded, HexFrames(trace)) << frames.output << trace;
+}
+
 TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
 {
     BuildWall();
@@ -175,7 +225,7 @@ TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
     bool sawNone = false;
     std::istringstream lines(trace.substr(open, close - open));
     std::string line;
-    std::getline(lines, line);   // the opening bracket
+    std::getline(lines, line);  // the opening bracket
     while (std::getline(lines, line)) {
         const std::size_t at = line.find("AA BB ");
         if (at == std::string::npos)

@@ -15,6 +15,8 @@ struct ToolRun {
 
 // tzctl --dir PROFILE ARGS, with a com.ini naming the simulator's port.
 ToolRun tzctl(const std::string& args);
+// Another tool beside the test program ("tzscene", "tzlog"), with its arguments as given.
+ToolRun tool(const std::string& name, const std::string& args);
 // tzctl --dir PROFILE --script FILE with these lines.
 ToolRun tzctlScript(const std::string& lines);
 

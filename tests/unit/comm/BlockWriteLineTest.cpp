@@ -30,7 +30,7 @@ protected:
     // Transfer 13 over a link whose write number failAt fails; returns its result.
     int ShieldEdgeFailingAt(int failAt)
     {
-        EXPECT_EQ(COMM_OK, comm_->Disconnect());   // the port is the failing link's now
+        EXPECT_EQ(COMM_OK, comm_->Disconnect());  // the port is the failing link's now
         FailingWriteLink link(failAt);
         EXPECT_EQ(COMM_OK, link.Connect(profileDir_.c_str()));
         unsigned char data[36];

@@ -286,7 +286,7 @@ TEST(KernelHandle, OwnershipMovesAndTheHandleIsClosedOnce)
 {
     CKernelHandle port{INVALID_HANDLE_VALUE};
     EXPECT_FALSE(port.IsValid());
-    port.Close();   // nothing held: nothing closed
+    port.Close();  // nothing held: nothing closed
 
     CKernelHandle a{nullptr};
     a.Attach(SerialApi::CreateEventA(nullptr, FALSE, FALSE, nullptr));

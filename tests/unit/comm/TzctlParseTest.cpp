@@ -88,9 +88,11 @@ TEST(TzctlCommandLine, ScriptLinesCommentsAndLineNumbers)
 
 TEST(TzctlCommandLine, HelpWinsOverEverythingElse)
 {
-    for (const std::vector<std::string>& words :
-         {std::vector<std::string>{"--help"}, {"-h"}, {"--dir", "x", "-h"},
-          {"SetPower", "0", "--help"}, {"--bogus", "--help"}}) {
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"--help"},
+                                                  {"-h"},
+                                                  {"--dir", "x", "-h"},
+                                                  {"SetPower", "0", "--help"},
+                                                  {"--bogus", "--help"}}) {
         CommandLine line;
         std::string error;
         EXPECT_TRUE(ParseCommandLine(words, line, error)) << error;

@@ -251,7 +251,7 @@ TEST_F(ArchiveMalformed, LoadPositionIsWhereTheReaderStands)
     EXPECT_EQ(ar.ReadCount(), 1u);
     EXPECT_EQ(ar.GetLoadPosition(), 2u);
     delete ar.ReadObject(nullptr);
-    EXPECT_EQ(ar.GetLoadPosition(), 17u);   // count, tag, schema, length, "CItem", value
+    EXPECT_EQ(ar.GetLoadPosition(), 17u);  // count, tag, schema, length, "CItem", value
     // A 32-bit read that runs past the end stops the reader where the field began.
     int cause = -1;
     try {

@@ -148,8 +148,8 @@ TEST_F(ProcessorTest, InputTypeTwelveLeavesABoardWithoutASource)
     applyClean(board(1, 0x08, {0x06}));
     ASSERT_EQ(6, p.state().boards.at(1).input);
     // The scene restore's "no input chosen" for the MPD region: accepted, the source cleared.
-    const Outcome o = apply(FrameBytes{0xAA, 0xBB, 0x02, 0x01, 0x08, 0x0C, 0x55, 0x55, 0x55, 0x55,
-                                       0x55, 0xC0});
+    const Outcome o =
+        apply(FrameBytes{0xAA, 0xBB, 0x02, 0x01, 0x08, 0x0C, 0x55, 0x55, 0x55, 0x55, 0x55, 0xC0});
     EXPECT_TRUE(o.anomalies.empty()) << o.anomalies.front();
     EXPECT_EQ("SelectInput MPD region type 12", o.meaning);
     EXPECT_EQ(-1, p.state().boards.at(1).input);
