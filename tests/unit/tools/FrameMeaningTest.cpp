@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -70,8 +71,10 @@ const Case kCases[] = {
 
 std::vector<unsigned char> frame(std::initializer_list<unsigned char> bytes2to11)
 {
-    std::vector<unsigned char> f = {0xAA, 0xBB};
-    f.insert(f.end(), bytes2to11);
+    std::vector<unsigned char> f(bytes2to11.size() + 2);
+    f[0] = 0xAA;
+    f[1] = 0xBB;
+    std::copy(bytes2to11.begin(), bytes2to11.end(), f.begin() + 2);
     return f;
 }
 
