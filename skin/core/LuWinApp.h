@@ -10,7 +10,7 @@ class CLuCContext;
 
 class LULIB_API CLuWinApp : public CWinApp {
 public:
-    explicit CLuWinApp(LPCSTR lpszAppName = nullptr) : CWinApp(lpszAppName) {}
+    explicit CLuWinApp(LPCSTR lpszAppName = nullptr);
 
     // Makes the frame from pFrameClass and loads it from nIDResource; its creation parameter
     // carries pMainChild. On success the frame is the application's and the thread's main window.
@@ -19,7 +19,7 @@ public:
 
     // The skinned frame's keyboard hook for its menu bar, installed by the frame's own module;
     // TRUE when the menu bar consumed the message.
-    // "Accelator" is the library's exported spelling (part of its interface); do not correct it.
+    // The spelling "m_pfnMenuAccelator" is part of the library's interface.
     typedef BOOL (*PFNMENUACCELATOR)(CFrameWnd* pFrame, MSG* pMsg);
     static PFNMENUACCELATOR m_pfnMenuAccelator;
 
