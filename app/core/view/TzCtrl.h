@@ -8,6 +8,7 @@
 
 #include "app/core/scene/ProgramSceneHost.h"
 #include "app/core/scene/SceneController.h"
+#include "app/core/view/BackBuffer_win.h"
 #include "app/core/view/WallEditor.h"
 #include "app/core/wall/Cell.h"
 #include "fx/win/Menu.h"
@@ -124,5 +125,6 @@ private:
     CCellObjImp m_wall;
     WallEditor m_editor;
     SceneController m_scenes;
+    CBackBuffer m_backBuffer;
     BOOL m_bInSize;
 };

@@ -127,16 +127,17 @@ void CTzCtrl::paintWall(CDC& dc, const RECT& area)
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0)
         return;
-    CDC memory;
-    CBitmap bitmap;
-    if (!memory.CreateCompatibleDC(dc) || !bitmap.CreateCompatibleBitmap(dc, width, height))
+    // The buffer stands for the client area from (0, 0); only `area` is drawn and copied.
+    CDC* memory = m_backBuffer.Prepare(dc, area.right, area.bottom);
+    if (memory == nullptr)
         return;
-    CScopedSelect selected(memory, bitmap);
-    // The bitmap covers only the area; the cells draw in client coordinates.
-    memory.SetViewportOrg(-area.left, -area.top);
-    memory.FillSolidRect(&area, ::GetSysColor(COLOR_BTNFACE));
-    m_wall.draw(&memory);
-    dc.BitBlt(area.left, area.top, width, height, memory, area.left, area.top, SRCCOPY);
+    {
+        CScopedSaveDC saved(memory->GetSafeHdc());
+        memory->IntersectClipRect(&area);
+        memory->FillSolidRect(&area, ::GetSysColor(COLOR_BTNFACE));
+        m_wall.draw(memory);
+    }
+    dc.BitBlt(area.left, area.top, width, height, *memory, area.left, area.top, SRCCOPY);
 }
 
 void CTzCtrl::invalidateRect(const WallRect& rc, BOOL erase)
@@ -171,6 +172,7 @@ void CTzCtrl::OnDestroy()
     m_scenes.saveAtExit();
     m_editor.reset();
     m_wall.deleteAllCells();
+    m_backBuffer.Release();
     Default();
 }
 
