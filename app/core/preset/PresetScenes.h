@@ -6,6 +6,7 @@
 // PresetSceneOps, which the page hands it.
 #pragma once
 
+#include "fx/core/Exception.h"  // MB_OK and MB_ICONEXCLAMATION on the native build
 #include "fx/core/String.h"
 
 const int kPresetCount = 20;

@@ -234,3 +234,38 @@ TEST_F(TzCtrlMenu, ItemStatesAreSetWhenThePopupOpens)
     ::SendMessageW(View(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(dvi->m_hMenu), POP_MENU_DVI);
     EXPECT_NE(0u, dvi->GetMenuState(ID_WALL_LOCAL_DVI, MF_BYCOMMAND) & MF_CHECKED);
 }
+
+TEST(WallMenuResource, SplitPopupHoldsTheEightGroupsInOrder)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_WALL_MENU));
+    HMENU split = ::GetSubMenu(menu.m_hMenu, WALL_MENU_MPD);
+    ASSERT_NE(nullptr, split);
+    const char* groups[] = {"单画面全屏", "双画面分割", "三画面分割", "四画面分割",
+                            "六画面分割", "九画面分割", "十二画面分割", "十六画面分割"};
+    ASSERT_EQ(8, ::GetMenuItemCount(split));
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(groups[i], TextOf(split, i));
+        EXPECT_NE(nullptr, ::GetSubMenu(split, i)) << groups[i];
+    }
+    // The four-way group: 2x2 and 1x4 first, two more that the split menu removes.
+    HMENU four = ::GetSubMenu(split, 3);
+    ASSERT_EQ(4, ::GetMenuItemCount(four));
+    EXPECT_EQ(static_cast<UINT>(ID_SPLIT_2X2), ::GetMenuItemID(four, 0));
+    EXPECT_EQ(static_cast<UINT>(ID_SPLIT_1X4), ::GetMenuItemID(four, 1));
+    const UINT twelve[] = {ID_SPLIT_3X4, ID_SPLIT_4X3, ID_SPLIT_2X6};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(twelve[i], ::GetMenuItemID(::GetSubMenu(split, 6), i));
+    // The single-screen group's one template item.
+    EXPECT_EQ(1, ::GetMenuItemCount(::GetSubMenu(split, 0)));
+    // "btnpop" in its order.
+    HMENU buttons = ::GetSubMenu(menu.m_hMenu, WALL_MENU_BTNPOP);
+    const UINT order[] = {ID_PRESET_LOAD, ID_PRESET_SAVE_SEND, 0, ID_PRESET_DELETE, 0, ID_PRESET_RENAME};
+    ASSERT_EQ(6, ::GetMenuItemCount(buttons));
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(order[i], ::GetMenuItemID(buttons, i));
+    EXPECT_EQ("加载(&L)", TextOf(buttons, 0));
+    EXPECT_EQ("保存并发送预设场景", TextOf(buttons, 1));
+    EXPECT_EQ("删除(&D)", TextOf(buttons, 3));
+    EXPECT_EQ("重命名", TextOf(buttons, 5));
+}

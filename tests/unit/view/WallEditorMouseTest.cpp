@@ -179,6 +179,7 @@ TEST_F(WallEditorMouse, EachEdgeResizesWithItsCursorAndSendsSizeThenPosition)
         editor.release(c.to);
         EXPECT_EQ(c.rect, pip->rect());
         EXPECT_EQ(c.sent, link.Joined());
+        editor.reset();   // the window goes next, so it is current no more
         Panel(1)->removeAllPips(FALSE);
         Panel(1)->setMpd(FALSE);
         link.Clear();
@@ -291,4 +292,22 @@ TEST_F(WallEditorMouse, HoveringShowsTheCursorOfTheZone)
     editor.move({300, 100});   // no window: the cursor is left alone
     EXPECT_EQ((std::vector<int>{CURSOR_SIZE_WE, CURSOR_SIZE_NS, CURSOR_HAND}), host.cursors);
     EXPECT_EQ(300, editor.lastPoint().x);
+}
+
+TEST_F(WallEditorMouse, OfflineTheModelChangesAndNothingIsSent)
+{
+    g_nOnline = 0;
+    editor.pointAt({100, 100});
+    editor.toggleMpd();
+    editor.addWindow();
+    ASSERT_EQ(1, Panel(1)->pipCount());
+    CPIPCell* pip = static_cast<CPIPCell*>(Panel(1)->pips().GetHead());
+    Drag({100, 100}, {110, 105});
+    EXPECT_EQ((WallRect{76, 71, 144, 139}), pip->rect());
+    editor.selectInput(INPUT_DVI, "选择HDMI");
+    EXPECT_EQ(INPUT_DVI, pip->inputType());
+    editor.doubleClick({100, 100});
+    EXPECT_EQ((WallRect{0, 0, 200, 200}), pip->rect());
+    EXPECT_TRUE(link.calls.empty()) << link.Joined();
+    EXPECT_TRUE(Messages().empty());
 }
