@@ -39,6 +39,22 @@
 #define LuCtrlClassProc OwCtrlClassProc
 #define LuNewClassProc OwNewClassProc
 #define LuClassSlot OwClassSlot
+// skin/ctrl
+#define CLuButton COwButton
+#define CLuDialog COwDialog
+#define CLuPropertySheet COwPropertySheet
+#define CLuPropertyPage COwPropertyPage
+#define CLuHyperLink COwHyperLink
+#define CLuTagCtrl COwTagCtrl
+#define CLuBookCtrl COwBookCtrl
+#define _LuBookData _OwBookData
+#define CLuEdit COwEdit
+#define CLuListBox COwListBox
+#define CLuComboBox COwComboBox
+#define CLuComboBoxEx COwComboBoxEx
+#define CLuScrollBar COwScrollBar
+#define CLuScrollWnd COwScrollWnd
+#define CLuScrollView COwScrollView
 #else
 #define LU_PREFIX "Lu"
 #define LU_WNDCLASS_PREFIX "lu"

@@ -44,11 +44,6 @@ void CTestStatic::OnPaint()
     CLuThemeManager::Instance()->GetTheme()->DrawText(dc, p);
 }
 
-IMPLEMENT_DYNCREATE(CTestButton, CWnd)
-LU_IMPLEMENT_CONTROL(CTestButton)
-LU_DEFAULT_INITCTRL(CTestButton)
-int CTestButton::s_nLive = 0;
-
 IMPLEMENT_DYNCREATE(CTestView, CView)
 int CTestView::s_nLive = 0;
 
@@ -69,10 +64,6 @@ int RegisterTestClasses(int bRegister)
     if (!LuLibAux::RegisterCtrlClass("STATIC", &LuCtrlClassProc<CTestStatic>, &CTestStatic::m_pfnLuClassOldProc)) {
         LuLibAux::SetErrorCode(LU_ERR_REGISTER);
         LuLibAux::SetErrorStr("Failed register CTestStatic");
-    }
-    if (!LuLibAux::RegisterCtrlClass("BUTTON", &LuCtrlClassProc<CTestButton>, &CTestButton::m_pfnLuClassOldProc)) {
-        LuLibAux::SetErrorCode(LU_ERR_REGISTER);
-        LuLibAux::SetErrorStr("Failed register CTestButton");
     }
     return 1;
 }

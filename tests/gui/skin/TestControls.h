@@ -38,16 +38,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// A push button as the program would skin it, subclassing the system's "BUTTON".
-class CTestButton : public CWnd, public CLuControlBase {
-    DECLARE_DYNCREATE(CTestButton)
-    LU_DECLARE_CONTROL(CTestButton, CWnd)
-public:
-    CTestButton() { ++s_nLive; }
-    ~CTestButton() override { --s_nLive; }
-    static int s_nLive;
-};
-
 class CTestView : public CView {
     DECLARE_DYNCREATE(CTestView)
 public:

@@ -4,6 +4,15 @@
 
 #include <commctrl.h>
 
+CBusyDialog::AnimationStarter CBusyDialog::s_pfnStarter = nullptr;
+
+CBusyDialog::AnimationStarter CBusyDialog::SetAnimationStarter(AnimationStarter pfnStarter)
+{
+    const AnimationStarter previous = s_pfnStarter;
+    s_pfnStarter = pfnStarter;
+    return previous;
+}
+
 CBusyDialog::CBusyDialog(LPCSTR lpszTitle, DeviceCommand& command)
     : m_strTitle(lpszTitle), m_command(command), m_hWnd(nullptr), m_hThread(nullptr),
       m_hFrames(nullptr), m_nFrameWidth(0), m_nFrameHeight(0), m_nFrame(0)
@@ -60,7 +69,8 @@ DWORD WINAPI CBusyDialog::WorkerProc(LPVOID pParam)
 BOOL CBusyDialog::OnInitDialog()
 {
     SetDlgItemTextW(m_hWnd, IDC_BUSY_TEXT, m_strTitle.ToWide().c_str());
-    if (LoadFrames())
+    const bool bOwnControl = s_pfnStarter != nullptr && s_pfnStarter(GetDlgItem(m_hWnd, IDC_BUSY_ANIMATE));
+    if (!bOwnControl && LoadFrames())
         SetTimer(m_hWnd, ANIMATION_TIMER, ANIMATION_PERIOD, nullptr);
     m_hThread = CreateThread(nullptr, 0, WorkerProc, this, 0, nullptr);
     if (!m_hThread) {

@@ -49,9 +49,16 @@ public:
     INT_PTR DoModal(HWND hParent);
 
     HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // A program whose template holds an animation control of its own installs a starter: it is
+    // given the control (IDC_BUSY_ANIMATE) and returns true when it loaded and started the
+    // strip, and the dialog then draws no frames itself. Returns the previous starter.
+    typedef bool (*AnimationStarter)(HWND hAnimate);
+    static AnimationStarter SetAnimationStarter(AnimationStarter pfnStarter);
     int CurrentFrame() const { return m_nFrame; }
 
 private:
+    static AnimationStarter s_pfnStarter;
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static DWORD WINAPI WorkerProc(LPVOID pParam);
 

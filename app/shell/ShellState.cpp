@@ -1,0 +1,3 @@
+#include "app/shell/ShellState.h"
+
+int g_nRole = ROLE_USER;

@@ -1,0 +1,41 @@
+// The skin control tests' program: the application object and the library started once.
+#include "skin/core/LuLibAux.h"
+#include "tests/gui/skin_ctrl/CtrlTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace ctrltest {
+
+namespace {
+
+CCtrlTestApp theApp;
+
+class LibraryEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        theApp.m_hInstance = ::GetModuleHandleW(nullptr);
+        LuLibAux::InitLuLib(::GetModuleHandleW(nullptr), nullptr);
+        MoveCursorAway();
+    }
+    void TearDown() override { LuLibAux::UninitLuLib(::GetModuleHandleW(nullptr), nullptr); }
+};
+::testing::Environment* const g_env = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
+
+}  // namespace
+
+CCtrlTestApp& App() { return theApp; }
+
+int CountGdiObjects()
+{
+    const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
+    if (n != 0)
+        return static_cast<int>(n);
+    // No count kept by the system: scan the handle table.
+    int count = 0;
+    for (UINT_PTR h = 1; h < 0x10000; ++h)
+        count += ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
+    return count;
+}
+
+}  // namespace ctrltest
