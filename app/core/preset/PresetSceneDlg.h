@@ -2,12 +2,13 @@
 // twenty preset buttons below the wall view. A click on a button opens the popup "btnpop" of
 // menu 130 at the button's bottom-right corner; its commands run the preset operations of
 // PresetScenes on the wall view reached through the page's PresetSceneOps. CPresetRenameDlg is
-// the rename dialog (template 175).
+// the rename dialog (template 175). Both are skinned dialogs of the library; their buttons and
+// edit field are the library's skinned controls.
 #pragma once
 
 #include "app/core/preset/PresetScenes.h"
-#include "fx/win/Dialog.h"
 #include "fx/win/Menu.h"
+#include "skin/ctrl/Dialog.h"
 
 // The operator through the application's message boxes.
 class MessageBoxPrompts : public PresetPrompts {
@@ -16,7 +17,7 @@ public:
     void tell(LPCSTR text, UINT type) override;
 };
 
-class CPresetRenameDlg : public CDialog {
+class CPresetRenameDlg : public CLuDialog {
 public:
     CPresetRenameDlg(PresetScenes& presets, int n, CWnd* pParent);
 
@@ -34,7 +35,7 @@ private:
     CString m_strName;
 };
 
-class CPresetSceneDlg : public CDialog {
+class CPresetSceneDlg : public CLuDialog {
 public:
     // ops: the wall view's three operations, as the page gives them.
     explicit CPresetSceneDlg(PresetSceneOps& ops, CWnd* pParent = nullptr);
@@ -45,7 +46,7 @@ public:
     // The modeless panel inside its parent.
     BOOL Create(CWnd* pParent);
 
-    // The logged-in operator's role (0 User, 1 Administrator).
+    // The logged-in operator's role (PresetScenes::kUserRole, kAdministratorRole).
     void SetRole(int role) { m_presets.setRole(role); }
     PresetScenes& Presets() { return m_presets; }
 

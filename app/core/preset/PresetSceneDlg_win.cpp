@@ -16,13 +16,13 @@ void MessageBoxPrompts::tell(LPCSTR text, UINT type) { AfxMessageBox(text, type)
 // ---- Rename dialog ----
 
 CPresetRenameDlg::CPresetRenameDlg(PresetScenes& presets, int n, CWnd* pParent)
-    : CDialog(IDD_PRESET_RENAME, pParent), m_presets(presets), m_nPreset(n)
+    : CLuDialog(IDD_PRESET_RENAME, pParent), m_presets(presets), m_nPreset(n)
 {
 }
 
 BOOL CPresetRenameDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CLuDialog::OnInitDialog();
     if (CWnd* edit = GetDlgItem(IDC_PRESET_NEW_NAME))
         edit->SetFocus();
     return FALSE;
@@ -40,7 +40,7 @@ void CPresetRenameDlg::OnOK()
 
 // ---- Panel ----
 
-BEGIN_MESSAGE_MAP(CPresetSceneDlg, CDialog)
+BEGIN_MESSAGE_MAP(CPresetSceneDlg, CLuDialog)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_PRESET_0, IDC_PRESET_19, OnPresetButton)
     ON_CONTROL_RANGE(BN_CLICKED, IDC_PRESET_1, IDC_PRESET_18, OnPresetButton)
     ON_COMMAND(ID_PRESET_LOAD, OnLoad)
@@ -50,23 +50,23 @@ BEGIN_MESSAGE_MAP(CPresetSceneDlg, CDialog)
 END_MESSAGE_MAP()
 
 CPresetSceneDlg::CPresetSceneDlg(PresetSceneOps& ops, CWnd* pParent)
-    : CDialog(IDD_PRESET_PANEL, pParent), m_presets(ops, m_defaultPrompts, programDirectory()),
+    : CLuDialog(IDD_PRESET_PANEL, pParent), m_presets(ops, m_defaultPrompts, programDirectory()),
       m_nClicked(-1), m_nClickedControl(0)
 {
 }
 
 CPresetSceneDlg::CPresetSceneDlg(PresetSceneOps& ops, PresetPrompts& prompts,
                                  const CString& programDir, CWnd* pParent)
-    : CDialog(IDD_PRESET_PANEL, pParent), m_presets(ops, prompts, programDir), m_nClicked(-1),
+    : CLuDialog(IDD_PRESET_PANEL, pParent), m_presets(ops, prompts, programDir), m_nClicked(-1),
       m_nClickedControl(0)
 {
 }
 
-BOOL CPresetSceneDlg::Create(CWnd* pParent) { return CDialog::Create(IDD_PRESET_PANEL, pParent); }
+BOOL CPresetSceneDlg::Create(CWnd* pParent) { return CLuDialog::Create(IDD_PRESET_PANEL, pParent); }
 
 BOOL CPresetSceneDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
+    CLuDialog::OnInitDialog();
     for (int n = 0; n < kPresetCount; ++n)
         SetDlgItemText(static_cast<int>(kPresetButtonIds[n]), PresetScenes::caption(n));
     return TRUE;

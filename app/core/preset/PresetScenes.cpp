@@ -55,13 +55,13 @@ CString presetThumbnailPath(const CString& programDir, int rows, int columns, in
 }
 
 PresetScenes::PresetScenes(PresetSceneOps& ops, PresetPrompts& prompts, const CString& programDir)
-    : m_ops(ops), m_prompts(prompts), m_strProgramDir(programDir), m_nRole(ROLE_USER)
+    : m_ops(ops), m_prompts(prompts), m_strProgramDir(programDir), m_nRole(kUserRole)
 {
 }
 
 BOOL PresetScenes::offersDelete(int n) const
 {
-    return m_nRole != ROLE_USER || n > kLastProtectedPreset;
+    return m_nRole != kUserRole || n > kLastProtectedPreset;
 }
 
 CString PresetScenes::caption(int n)

@@ -48,14 +48,11 @@ protected:
     ~PresetPrompts() = default;
 };
 
-// Roles of the logged-in operator.
-enum OperatorRole {
-    ROLE_USER = 0,
-    ROLE_ADMINISTRATOR = 1
-};
-
 class PresetScenes {
 public:
+    // The logged-in operator's role, as the login sets it.
+    static const int kUserRole = 0;
+    static const int kAdministratorRole = 1;
     // A User may not delete the first nine presets (0 .. 8).
     static const int kLastProtectedPreset = 8;
 

@@ -5,6 +5,9 @@
 #include "app/core/view/TzCtrlPresetOps.h"
 #include "fx/win/Text.h"
 #include "fx/win/WinApp.h"
+#include "skin/core/LuLibAux.h"
+#include "skin/ctrl/Button.h"
+#include "skin/ctrl/Edit.h"
 #include "tests/gui/view/ViewGuiSupport.h"
 
 #include <deque>
@@ -28,6 +31,19 @@ public:
     }
 };
 ScriptedApp theApp;
+
+// The skin library started once, as the program starts it: every button and edit of the process
+// becomes the library's.
+class LibraryEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        theApp.m_hInstance = ::GetModuleHandleW(nullptr);
+        LuLibAux::InitLuLib(::GetModuleHandleW(nullptr), nullptr);
+    }
+    void TearDown() override { LuLibAux::UninitLuLib(::GetModuleHandleW(nullptr), nullptr); }
+};
+::testing::Environment* const g_library = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
 
 // The menu the panel tracks, read while it is open; then the chosen command is posted.
 struct SeenMenu {
@@ -70,12 +86,16 @@ protected:
 // Answers the rename dialog: first with the texts queued, pressing OK after each.
 std::deque<std::wstring> g_renames;
 int g_renameOks = 0;
+bool g_renameEditSkinned = false;
 
 void CALLBACK AnswerRename(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = ::FindWindowW(L"#32770", L"预设场景");
     if (dialog == nullptr || !::IsWindowVisible(dialog) || g_renames.empty())
         return;
+    HWND edit = ::GetDlgItem(dialog, IDC_PRESET_NEW_NAME);
+    CWnd* object = CWnd::FromHandlePermanent(edit);
+    g_renameEditSkinned = object != nullptr && object->IsKindOf(RUNTIME_CLASS(CLuEdit));
     ::SetDlgItemTextW(dialog, IDC_PRESET_NEW_NAME, g_renames.front().c_str());
     g_renames.pop_front();
     ++g_renameOks;
@@ -162,6 +182,10 @@ TEST_F(PresetPanel, CaptionsAndTheMenuAtTheButtonsCorner)
     EXPECT_EQ(CString("19"), text);
     panel.GetDlgItemText(IDC_PRESET_0, text);
     EXPECT_EQ(CString("0"), text);
+    for (UINT id : kPresetButtonIds) {
+        CWnd* button = CWnd::FromHandlePermanent(::GetDlgItem(g_panel, static_cast<int>(id)));
+        EXPECT_TRUE(button != nullptr && button->IsKindOf(RUNTIME_CLASS(CLuButton))) << id;
+    }
 
     // A User: no 删除 for presets 0 .. 8 (nor its separator), but for 9 .. 19.
     Choose(3, 0);
@@ -175,7 +199,7 @@ TEST_F(PresetPanel, CaptionsAndTheMenuAtTheButtonsCorner)
     EXPECT_EQ((std::vector<UINT>{ID_PRESET_LOAD, ID_PRESET_SAVE_SEND, 0, ID_PRESET_DELETE, 0,
                                  ID_PRESET_RENAME}),
               g_menu.ids);
-    panel.SetRole(ROLE_ADMINISTRATOR);
+    panel.SetRole(PresetScenes::kAdministratorRole);
     Choose(0, 0);
     EXPECT_EQ(6u, g_menu.ids.size());
 }
@@ -287,6 +311,7 @@ TEST_F(PresetPanel, RenameRefusesAnEmptyNameThenTakesTheNewCaption)
     viewtest::PumpUntil([] { return ::FindWindowW(L"#32770", L"预设场景") == nullptr; });
     ::KillTimer(nullptr, timer);
     EXPECT_EQ((std::vector<std::string>{"名称不能为空"}), Boxes());
+    EXPECT_TRUE(g_renameEditSkinned);
     CString caption;
     panel.GetDlgItemText(IDC_PRESET_14, caption);
     EXPECT_EQ(CString("会议"), caption);

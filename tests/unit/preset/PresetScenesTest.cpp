@@ -199,7 +199,7 @@ TEST_F(PresetScenesTest, SuccessIsReportedOnlyWhenSaveAndStoreBothWorked)
 TEST_F(PresetScenesTest, DeleteAsksOnlyWhenThereIsAFileAndRemovesTheThumbnail)
 {
     PresetScenes presets(ops, prompts, programDir());
-    presets.setRole(ROLE_ADMINISTRATOR);
+    presets.setRole(PresetScenes::kAdministratorRole);
     // No scene file: deleted without asking; the thumbnail goes too.
     touch(presets.thumbnailPath(1));
     presets.remove(1);
@@ -231,7 +231,7 @@ TEST_F(PresetScenesTest, AUserCannotDeleteTheFirstNinePresets)
     EXPECT_TRUE(exists(presets.scenePath(8)));
     EXPECT_TRUE(prompts.seen.empty());
 
-    presets.setRole(ROLE_ADMINISTRATOR);
+    presets.setRole(PresetScenes::kAdministratorRole);
     EXPECT_TRUE(presets.offersDelete(0));
     presets.remove(8);
     EXPECT_FALSE(exists(presets.scenePath(8)));
