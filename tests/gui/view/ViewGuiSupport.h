@@ -102,6 +102,8 @@ protected:
         m_presenter = ProgressPresenter::Install(&titles);
         m_message = SetCommandMessageProc(&Record);
         Shown().clear();
+        // The pointer away from the test's windows, so no real mouse message reaches them.
+        ::SetCursorPos(1279, 799);
         g_nOnline = 1;
         g_nCurrentInputType = 0;
         m_configured = configuredSystem();
