@@ -233,6 +233,8 @@ void CTzCtrl::drawBand(const WallRect& rc)
 {
     if (rc.isEmpty())
         return;
+    // A paint still pending would land over the inverted rectangle and spoil its erasing.
+    UpdateWindow();
     CClientDC dc(this);
     const RECT r = toRect(rc);
     dc.DrawFocusRect(&r);
