@@ -99,13 +99,19 @@ int main(int argc, char** argv)
             store.readMatrices(*matrices);
             store.readSystem(working);
         });
+        // The file's share: natively the reader parses the whole file when it is made; on
+        // Windows it asks the platform for a section when a key of it is first wanted, so one
+        // key of each section read at start-up is asked here.
         measure(parseOnly, [&] {
-            for (int i = 0; i < 3; ++i)
+            for (int i = 0; i < 3; ++i) {
                 SectionProfileReader reader(store.viewProfilePath());
+                for (const char* section : {"application", "CVBS_Matrix", "VGA_Matrix", "DVI_Matrix", "COMMON_Matrix"})
+                    reader.readInt(section, "devno", 0);
+            }
         });
     }
     report("key by key (private-profile functions)", direct);
     report("section reader (ProfileStore)", sectioned);
-    report("  of which reading the file three times", parseOnly);
+    report("  of which reading the sections three times", parseOnly);
     return 0;
 }

@@ -22,6 +22,7 @@ typedef char* LPSTR;
 typedef void* HMODULE;
 typedef HMODULE HINSTANCE;
 typedef std::intptr_t (*FARPROC)();
+typedef DWORD COLORREF;  // 0x00BBGGRR
 
 #ifndef TRUE
 #define TRUE 1

@@ -2,6 +2,12 @@
 
 CWnd* CLuCmdMsgPumper::m_pPumpStack = nullptr;
 
+CLuCmdMsgPumper::CLuCmdMsgPumper() = default;
+
+CLuCmdMsgPumper::~CLuCmdMsgPumper() { m_pOwner = nullptr; }
+
+void CLuCmdMsgPumper::InitPumper(CWnd* pOwner) { m_pOwner = pOwner; }
+
 BOOL CLuCmdMsgPumper::Pump(CWnd* pTarget, UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo)
 {
     if (pTarget == nullptr || pTarget == m_pPumpStack || (m_pOwner != nullptr && m_pPumpStack == m_pOwner) ||

@@ -8,12 +8,12 @@
 
 class LULIB_API CLuCmdMsgPumper {
 public:
-    CLuCmdMsgPumper() = default;
-    ~CLuCmdMsgPumper() { m_pOwner = nullptr; }
+    CLuCmdMsgPumper();
+    ~CLuCmdMsgPumper();
     CLuCmdMsgPumper(const CLuCmdMsgPumper&) = delete;
     CLuCmdMsgPumper& operator=(const CLuCmdMsgPumper&) = delete;
 
-    void InitPumper(CWnd* pOwner) { m_pOwner = pOwner; }
+    void InitPumper(CWnd* pOwner);
     BOOL Pump(CWnd* pTarget, UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pInfo);
 
     CWnd* m_pOwner = nullptr;

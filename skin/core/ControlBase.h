@@ -40,7 +40,10 @@ public:
 
 protected:
     CLuControlBase() = default;
-    ~CLuControlBase() = default;
+    // An object that goes while its window lives (its window is then destroyed by the framework
+    // base, past the control's own message hooks) takes its registry entry with it, so the
+    // registry never names a deleted control.
+    ~CLuControlBase();
 };
 
 // Declares the operations every control class adds after the framework's, in this order, and

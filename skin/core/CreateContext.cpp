@@ -25,7 +25,35 @@ const CLuCreateBlock* CLuCreateBlock::FromParam(const void* p)
     return p != nullptr && LiveBlocks().count(p) != 0 ? static_cast<const CLuCreateBlock*>(p) : nullptr;
 }
 
+CLuCContext::CLuCContext(CRuntimeClass* pClass) : m_nKind(kindRuntime), m_pData(pClass) {}
+CLuCContext::CLuCContext(CCreateContext* pContext) : m_nKind(kindContext), m_pData(pContext) {}
+CLuCContext::CLuCContext(CWnd* pWnd) : m_nKind(kindCustom), m_pData(pWnd) {}
+CLuCContext::~CLuCContext() = default;
+
+BOOL CLuCContext::IsRuntime() const { return m_nKind == kindRuntime; }
+BOOL CLuCContext::IsContext() const { return m_nKind == kindContext; }
+BOOL CLuCContext::IsCustom() const { return m_nKind == kindCustom; }
+CWnd* CLuCContext::GetWnd() const { return static_cast<CWnd*>(m_pData); }
+CRuntimeClass* CLuCContext::GetRuntimeClass() const { return static_cast<CRuntimeClass*>(m_pData); }
+CCreateContext* CLuCContext::GetCreateContext() const { return static_cast<CCreateContext*>(m_pData); }
+
+BOOL CLuCContext::IsView() { return FALSE; }
 BOOL CLuCContext::Create(CWnd*, CWnd*) { return FALSE; }
+
+CLuViewCContext::CLuViewCContext(CRuntimeClass* pClass, UINT nID) : CLuCContext(pClass), m_nID(nID) {}
+CLuViewCContext::CLuViewCContext(CCreateContext* pContext, UINT nID) : CLuCContext(pContext), m_nID(nID) {}
+CLuViewCContext::CLuViewCContext(CWnd* pWnd, UINT nID) : CLuCContext(pWnd), m_nID(nID) {}
+BOOL CLuViewCContext::IsView() { return TRUE; }
+
+CLuCDlgCContext::CLuCDlgCContext(CWnd* pDialog, UINT nIDTemplate)
+    : CLuCContext(pDialog), m_nIDTemplate(nIDTemplate)
+{
+}
+
+CLuCWCContext::CLuCWCContext(CWnd* pWnd, DWORD dwStyle, UINT nID)
+    : CLuCContext(pWnd), m_dwStyle(dwStyle), m_nID(nID)
+{
+}
 
 BOOL CLuViewCContext::Create(CWnd* pWnd, CWnd* pParent)
 {

@@ -27,21 +27,22 @@ class LULIB_API CLuCContext {
 public:
     enum { kindRuntime = 0, kindContext = 1, kindCustom = 2 };
 
-    explicit CLuCContext(CRuntimeClass* pClass) : m_nKind(kindRuntime), m_pData(pClass) {}
-    explicit CLuCContext(CCreateContext* pContext) : m_nKind(kindContext), m_pData(pContext) {}
-    explicit CLuCContext(CWnd* pWnd) : m_nKind(kindCustom), m_pData(pWnd) {}
+    // Defined in the library, not inline, so the program calls them through its export table.
+    explicit CLuCContext(CRuntimeClass* pClass);
+    explicit CLuCContext(CCreateContext* pContext);
+    explicit CLuCContext(CWnd* pWnd);
 
-    BOOL IsRuntime() const { return m_nKind == kindRuntime; }
-    BOOL IsContext() const { return m_nKind == kindContext; }
-    BOOL IsCustom() const { return m_nKind == kindCustom; }
-    CWnd* GetWnd() const { return static_cast<CWnd*>(m_pData); }
-    CRuntimeClass* GetRuntimeClass() const { return static_cast<CRuntimeClass*>(m_pData); }
-    CCreateContext* GetCreateContext() const { return static_cast<CCreateContext*>(m_pData); }
+    BOOL IsRuntime() const;
+    BOOL IsContext() const;
+    BOOL IsCustom() const;
+    CWnd* GetWnd() const;
+    CRuntimeClass* GetRuntimeClass() const;
+    CCreateContext* GetCreateContext() const;
 
     // Slot order: IsView, Create, then the destructor.
-    virtual BOOL IsView() { return FALSE; }
+    virtual BOOL IsView();
     virtual BOOL Create(CWnd* pWnd, CWnd* pParent);
-    virtual ~CLuCContext() = default;
+    virtual ~CLuCContext();
 
 protected:
     int m_nKind;
@@ -51,11 +52,11 @@ protected:
 // A view as the child: created visible with an empty rectangle, then its initial update.
 class LULIB_API CLuViewCContext : public CLuCContext {
 public:
-    CLuViewCContext(CRuntimeClass* pClass, UINT nID) : CLuCContext(pClass), m_nID(nID) {}
-    CLuViewCContext(CCreateContext* pContext, UINT nID) : CLuCContext(pContext), m_nID(nID) {}
-    CLuViewCContext(CWnd* pWnd, UINT nID) : CLuCContext(pWnd), m_nID(nID) {}
+    CLuViewCContext(CRuntimeClass* pClass, UINT nID);
+    CLuViewCContext(CCreateContext* pContext, UINT nID);
+    CLuViewCContext(CWnd* pWnd, UINT nID);
 
-    BOOL IsView() override { return TRUE; }
+    BOOL IsView() override;
     BOOL Create(CWnd* pWnd, CWnd* pParent) override;
 
     UINT m_nID;
@@ -64,7 +65,7 @@ public:
 // A modeless dialog from a template, turned into a hidden plain child of the container.
 class LULIB_API CLuCDlgCContext : public CLuCContext {
 public:
-    CLuCDlgCContext(CWnd* pDialog, UINT nIDTemplate) : CLuCContext(pDialog), m_nIDTemplate(nIDTemplate) {}
+    CLuCDlgCContext(CWnd* pDialog, UINT nIDTemplate);
     BOOL Create(CWnd* pWnd, CWnd* pParent) override;
 
     UINT m_nIDTemplate;
@@ -73,7 +74,7 @@ public:
 // The frame's client window as the child.
 class LULIB_API CLuCWCContext : public CLuCContext {
 public:
-    CLuCWCContext(CWnd* pWnd, DWORD dwStyle, UINT nID) : CLuCContext(pWnd), m_dwStyle(dwStyle), m_nID(nID) {}
+    CLuCWCContext(CWnd* pWnd, DWORD dwStyle, UINT nID);
     BOOL Create(CWnd* pWnd, CWnd* pParent) override;
 
     DWORD m_dwStyle;

@@ -11,6 +11,7 @@
 #include "skin/theme/Theme.h"
 
 #include <cstdlib>
+#include <vector>
 
 HINSTANCE LuLibAux::m_hInst = nullptr;
 LuLibAux::PFNUSERREG LuLibAux::m_pfnUserReg = nullptr;
@@ -24,6 +25,22 @@ std::map<void*, WORD> LuLibAux::m_wndObjectMap;
 std::map<HWND, CLuControlBase*> LuLibAux::m_handleCtrlMap;
 
 // ---- Start and end ----
+
+namespace {
+
+std::vector<void (*)()>& UninitHooks()
+{
+    static std::vector<void (*)()> hooks;
+    return hooks;
+}
+
+}  // namespace
+
+void LuAddUninitHook(void (*pfn)())
+{
+    if (pfn != nullptr)
+        UninitHooks().push_back(pfn);
+}
 
 BOOL LuLibAux::InitLuLib(HINSTANCE hInst, PFNUSERREG pfnUserReg)
 {
@@ -48,8 +65,11 @@ void LuLibAux::UninitLuLib(HINSTANCE hInst, PFNUSERREG pfnUserReg)
     // skip setting up the painter.
     if (m_nRefCount > 0) {
         --m_nRefCount;
-        if (m_nRefCount == 0)
+        if (m_nRefCount == 0) {
+            for (void (*pfn)() : UninitHooks())
+                pfn();
             CLuPainter::UnInitLuPainter();
+        }
     }
     m_hInst = hInst;
     m_pfnUserReg = pfnUserReg;
@@ -193,6 +213,16 @@ int LuLibAux::SetErrorCode(int nCode)
 
 void LuLibAux::SetErrorStr(LPCSTR lpszText) { m_sErrStr = lpszText != nullptr ? lpszText : ""; }
 
+int LuLibAux::GetErrorCode() { return m_nErrCode; }
+
+LPCSTR LuLibAux::GetErrorStr() { return m_sErrStr; }
+
+void LuLibAux::SetCBST(BOOL bSet) { m_bCBST = bSet; }
+
+BOOL LuLibAux::IsCBST() { return m_bCBST; }
+
+LuLibAux& LuLibAux::operator=(const LuLibAux&) { return *this; }
+
 // ---- The class procedures' work at WM_NCCREATE ----
 
 LRESULT LuLibAux::ClassProcNcCreate(HWND hWnd, WPARAM wParam, LPARAM lParam, const ClassInfo& info)
@@ -261,6 +291,17 @@ void CLuControlBase::operator delete(void* p)
         LuLibAux::FreeWndObject(p, 0);
     else
         ::operator delete(p);
+}
+
+CLuControlBase::~CLuControlBase()
+{
+    auto& map = LuLibAux::m_handleCtrlMap;
+    for (auto it = map.begin(); it != map.end();) {
+        if (it->second == this)
+            it = map.erase(it);
+        else
+            ++it;
+    }
 }
 
 BOOL CLuControlBase::HookCtrlMsg(CWnd* pWnd, UINT message, LPARAM lParam)

@@ -26,7 +26,7 @@ public:
     typedef int (*PFNUSERREG)(int bRegister);
 
     // Copying the facade copies nothing: all of it is static.
-    LuLibAux& operator=(const LuLibAux&) { return *this; }
+    LuLibAux& operator=(const LuLibAux&);
 
     // ---- Start and end ----
     // Registers the library's window classes, then calls pfnUserReg(1). TRUE when no
@@ -56,13 +56,13 @@ public:
 
     // ---- Error slot ----
     static int SetErrorCode(int nCode);
-    static int GetErrorCode() { return m_nErrCode; }
+    static int GetErrorCode();
     static void SetErrorStr(LPCSTR lpszText);
-    static LPCSTR GetErrorStr() { return m_sErrStr; }
+    static LPCSTR GetErrorStr();
 
     // ---- Dialog captions from the string table ----
-    static void SetCBST(BOOL bSet) { m_bCBST = bSet; }
-    static BOOL IsCBST() { return m_bCBST; }
+    static void SetCBST(BOOL bSet);
+    static BOOL IsCBST();
 
     // ---- Helpers ----
     // The upper-cased character after the first '&' (GBK aware); 0 when there is none.
@@ -98,3 +98,7 @@ private:
     static void RegisterLibraryClasses();
     static HINSTANCE ClassInstance();
 };
+
+// Runs pfn when the last UninitLuLib ends the library, before the painter goes: parts of the
+// library that keep top-level windows of their own (floating bars) close them there.
+LULIB_API void LuAddUninitHook(void (*pfn)());

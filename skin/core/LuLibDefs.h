@@ -32,6 +32,7 @@
 #define CLuTheme COwTheme
 #define CLuLayered COwLayered
 #define CLuClassTable COwClassTable
+#define CLuAutoObject COwAutoObject
 #define _LUDRAW_PARAM _OWDRAW_PARAM
 #define LUARROW OWARROW
 #define LUGRIPPER OWGRIPPER
@@ -55,6 +56,29 @@
 #define CLuScrollBar COwScrollBar
 #define CLuScrollWnd COwScrollWnd
 #define CLuScrollView COwScrollView
+// Frames, bars and the client window (skin/frame).
+#define CLuControlBar COwControlBar
+#define CLuDockBar COwDockBar
+#define CLuDockBarMgr COwDockBarMgr
+#define CLuFrameWnd COwFrameWnd
+#define CLuStatusBar COwStatusBar
+#define CLuStatusCmdUI COwStatusCmdUI
+#define CLuClientWnd COwClientWnd
+#define CLuClientBar COwClientBar
+#define CLuSetParentAux COwSetParentAux
+#define CLuSplitter COwSplitter
+#define CLuTButton COwTButton
+#define CLuTCloseBtn COwTCloseBtn
+#define CLuMinBoxBtn COwMinBoxBtn
+#define CLuMaxBoxBtn COwMaxBoxBtn
+#define CLuDArrowBtn COwDArrowBtn
+#define CLuMenuBar COwMenuBar
+#define CLuToolBar COwToolBar
+// skin/menu
+#define CLuAutoObject COwAutoObject
+#define CLuMenu COwMenu
+#define CLuMenuIcon COwMenuIcon
+#define LUTBBUTTON OWTBBUTTON
 #else
 #define LU_PREFIX "Lu"
 #define LU_WNDCLASS_PREFIX "lu"
@@ -63,6 +87,13 @@
 // "C" LU_CLASS_NAME("Button") is "CLuButton" (or "COwButton"); window class names likewise.
 #define LU_CLASS_NAME(name) "C" LU_PREFIX name
 #define LU_WNDCLASS_NAME(name) LU_WNDCLASS_PREFIX name
+
+// The framework's DECLARE_DYNAMIC, DECLARE_DYNCREATE and RUNTIME_CLASS paste the class name
+// as written; these pass the Lu name through one more expansion first, so in the Ow build the
+// declared run-time class member is the one the IMPLEMENT_ macros (which expand it) define.
+#define LU_DECLARE_DYNAMIC(theClass) DECLARE_DYNAMIC(theClass)
+#define LU_DECLARE_DYNCREATE(theClass) DECLARE_DYNCREATE(theClass)
+#define LU_RUNTIME_CLASS(theClass) RUNTIME_CLASS(theClass)
 
 #if defined(LULIB_BUILD)
 #define LULIB_API __declspec(dllexport)

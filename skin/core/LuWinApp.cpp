@@ -4,6 +4,8 @@
 
 CLuWinApp::PFNMENUACCELATOR CLuWinApp::m_pfnMenuAccelator = nullptr;
 
+CLuWinApp::CLuWinApp(LPCSTR lpszAppName) : CWinApp(lpszAppName) {}
+
 BOOL CLuWinApp::CreateFrame(UINT nIDResource, CRuntimeClass* pFrameClass, CLuCContext* pMainChild)
 {
     if (pFrameClass == nullptr)

@@ -10,7 +10,7 @@ class CLuCContext;
 
 class LULIB_API CLuWinApp : public CWinApp {
 public:
-    explicit CLuWinApp(LPCSTR lpszAppName = nullptr) : CWinApp(lpszAppName) {}
+    explicit CLuWinApp(LPCSTR lpszAppName = nullptr);
 
     // Makes the frame from pFrameClass and loads it from nIDResource; its creation parameter
     // carries pMainChild. On success the frame is the application's and the thread's main window.

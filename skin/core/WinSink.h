@@ -9,12 +9,14 @@ class CImageList;
 
 class LULIB_API ILuWinSink {
 public:
-    virtual void OnReLayout(POINT) {}
-    virtual BOOL IsCapture() { return FALSE; }
-    virtual void Capture() {}
-    virtual void RelsCapture() {}
-    virtual CImageList* GetImage() { return nullptr; }
-    virtual void OnClick(UINT) {}
+    // The defaults live in the library (WinSink.cpp), where the program finds them exported.
+    virtual void OnReLayout(POINT pt);
+    virtual BOOL IsCapture();
+    virtual void Capture();
+    // The spelling "RelsCapture" is part of the library's interface.
+    virtual void RelsCapture();
+    virtual CImageList* GetImage();
+    virtual void OnClick(UINT nButton);
     virtual CWnd* GetSinkWnd() = 0;
     virtual void RedrawSinkButton(UINT nButton) = 0;
     virtual POINT GetSinkCursorPos() = 0;

@@ -1,6 +1,7 @@
 // The skin gallery: one window that draws every painter primitive and every themed element, so
 // the library's look can be seen at a glance. "skin_gallery --save file.bmp" renders the window
 // into a bitmap file and ends (for test runs); without arguments the window stays open.
+// "skin_gallery --page NAME [--save file.bmp]" shows one of the pages kept in files of their own.
 #include "fx/win/Gdi.h"
 #include "fx/win/Wnd.h"
 #include "skin/core/LuLibAux.h"
@@ -190,12 +191,33 @@ bool SaveBitmap(const char* path)
 
 }  // namespace
 
+// Pages of their own files, chosen with "--page NAME [--save FILE]".
+int RunFramePage(const char* pszSave);
+int RunMenuPage(const char* savePath);
+
 int main(int argc, char** argv)
 {
     HINSTANCE hInst = ::GetModuleHandleW(nullptr);
     LuLibAux::InitLuLib(hInst, nullptr);
     int result = 0;
-    if (argc == 3 && std::strcmp(argv[1], "--save") == 0) {
+    const char* pszPage = nullptr;
+    const char* pszSave = nullptr;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--page") == 0)
+            pszPage = argv[i + 1];
+        else if (std::strcmp(argv[i], "--save") == 0)
+            pszSave = argv[i + 1];
+    }
+    if (pszPage != nullptr) {
+        if (std::strcmp(pszPage, "frame") == 0) {
+            result = RunFramePage(pszSave);
+        } else if (std::strcmp(pszPage, "menu") == 0) {
+            result = RunMenuPage(pszSave);
+        } else {
+            std::fprintf(stderr, "unknown page %s\n", pszPage);
+            result = 2;
+        }
+    } else if (argc == 3 && std::strcmp(argv[1], "--save") == 0) {
         result = SaveBitmap(argv[2]) ? 0 : 1;
         if (result != 0)
             std::fprintf(stderr, "cannot write %s\n", argv[2]);

@@ -1,9 +1,15 @@
 #include "skin/theme/GdiWrappers.h"
 
+// The GDI base classes delete their object in their own destructors.
+CLuBitmap::CLuBitmap() = default;
+CLuBitmap::~CLuBitmap() = default;
+
 CLuCompatibleBitmap::CLuCompatibleBitmap(CDC& dc, int cx, int cy)
 {
     CreateCompatibleBitmap(dc.GetSafeHdc(), cx, cy);
 }
+
+CLuCompatibleBitmap::~CLuCompatibleBitmap() = default;
 
 CLuCompatibleDC::CLuCompatibleDC(CDC& dc, int cx, int cy) : m_bitmap(dc, cx, cy)
 {
@@ -18,6 +24,12 @@ CLuCompatibleDC::~CLuCompatibleDC()
     DeleteDC();
     // m_bitmap goes after this body, no longer selected anywhere.
 }
+
+CLuBitmap* CLuCompatibleDC::GetBitmap() { return &m_bitmap; }
+
+CLuAttachDC::CLuAttachDC(HDC hDC) { Attach(hDC); }
+
+CLuAttachDC::~CLuAttachDC() { Detach(); }
 
 CLuClipDC::CLuClipDC(CDC& dc, RECT* pRect) : CLuAttachDC(dc.GetSafeHdc())
 {
@@ -57,11 +69,34 @@ CLuClipDC::~CLuClipDC()
     }
 }
 
+CLuPen::CLuPen(COLORREF clr) : CPen(PS_SOLID, 1, clr) {}
+
+CLuPen::CLuPen(int nStyle, int nWidth, COLORREF clr) : CPen(nStyle, nWidth, clr) {}
+
+CLuPen::~CLuPen() = default;
+
+CLuFont::CLuFont() = default;
+CLuFont::~CLuFont() = default;
+
+CLuBrush::CLuBrush() = default;
+CLuBrush::~CLuBrush() = default;
+
 COLORREF CLuPen::Color() const
 {
     LOGPEN lp{};
     return GetObject(sizeof(lp), &lp) != 0 ? lp.lopnColor : CLR_INVALID;
 }
+
+CLuRectRgn::CLuRectRgn() = default;
+CLuRectRgn::~CLuRectRgn() = default;
+
+void CLuRectRgn::BeginSetRect() { m_rects.clear(); }
+
+void CLuRectRgn::EndSetRect() {}
+
+void CLuRectRgn::BeginGetRect() { m_nCursor = 0; }
+
+void CLuRectRgn::EndGetRect() {}
 
 BOOL CLuRectRgn::SetRect(RECT* pRect)
 {

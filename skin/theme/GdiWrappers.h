@@ -1,6 +1,7 @@
 // Thin owning wrappers around device contexts and GDI objects for one scope of drawing: each
 // releases what it holds in its destructor, and the DC wrappers put back what they changed.
-// They are move-free and copy-free on purpose: a drawing scope owns them outright.
+// They are move-free and copy-free on purpose: a drawing scope owns them outright. Every
+// operation is defined in the library, so the program reaches each through the export table.
 #pragma once
 
 #include "fx/win/Gdi.h"
@@ -12,8 +13,8 @@
 
 class LULIB_API CLuBitmap : public CBitmap {
 public:
-    CLuBitmap() = default;
-    ~CLuBitmap() override = default;  // the bitmap goes with its owner
+    CLuBitmap();
+    ~CLuBitmap() override;  // the bitmap goes with its owner
     CLuBitmap(const CLuBitmap&) = delete;
     CLuBitmap& operator=(const CLuBitmap&) = delete;
 };
@@ -21,6 +22,7 @@ public:
 class LULIB_API CLuCompatibleBitmap : public CLuBitmap {
 public:
     CLuCompatibleBitmap(CDC& dc, int cx, int cy);
+    ~CLuCompatibleBitmap() override;
 };
 
 // A memory DC compatible with another, with an owned cx x cy bitmap selected into it.
@@ -32,7 +34,7 @@ public:
     CLuCompatibleDC(const CLuCompatibleDC&) = delete;
     CLuCompatibleDC& operator=(const CLuCompatibleDC&) = delete;
 
-    CLuBitmap* GetBitmap() { return &m_bitmap; }
+    CLuBitmap* GetBitmap();
 
 private:
     CLuCompatibleBitmap m_bitmap;
@@ -42,8 +44,8 @@ private:
 // A DC object over a handle the caller keeps: attached here, detached (never released) at the end.
 class LULIB_API CLuAttachDC : public CDC {
 public:
-    explicit CLuAttachDC(HDC hDC) { Attach(hDC); }
-    ~CLuAttachDC() override { Detach(); }
+    explicit CLuAttachDC(HDC hDC);
+    ~CLuAttachDC() override;
     CLuAttachDC(const CLuAttachDC&) = delete;
     CLuAttachDC& operator=(const CLuAttachDC&) = delete;
 };
@@ -61,8 +63,9 @@ private:
 
 class LULIB_API CLuPen : public CPen {
 public:
-    explicit CLuPen(COLORREF clr) : CPen(PS_SOLID, 1, clr) {}
-    CLuPen(int nStyle, int nWidth, COLORREF clr) : CPen(nStyle, nWidth, clr) {}
+    explicit CLuPen(COLORREF clr);
+    CLuPen(int nStyle, int nWidth, COLORREF clr);
+    ~CLuPen() override;
     CLuPen(const CLuPen&) = delete;
     CLuPen& operator=(const CLuPen&) = delete;
     COLORREF Color() const;
@@ -70,14 +73,16 @@ public:
 
 class LULIB_API CLuFont : public CFont {
 public:
-    CLuFont() = default;
+    CLuFont();
+    ~CLuFont() override;
     CLuFont(const CLuFont&) = delete;
     CLuFont& operator=(const CLuFont&) = delete;
 };
 
 class LULIB_API CLuBrush : public CBrush {
 public:
-    CLuBrush() = default;
+    CLuBrush();
+    ~CLuBrush() override;
     CLuBrush(const CLuBrush&) = delete;
     CLuBrush& operator=(const CLuBrush&) = delete;
 };
@@ -85,14 +90,15 @@ public:
 // An ordered list of rectangles written in one pass and read back in another.
 class LULIB_API CLuRectRgn {
 public:
-    CLuRectRgn() = default;
+    CLuRectRgn();
+    ~CLuRectRgn();
 
-    void BeginSetRect() { m_rects.clear(); }
+    void BeginSetRect();
     BOOL SetRect(RECT* pRect);
-    void EndSetRect() {}
-    void BeginGetRect() { m_nCursor = 0; }
+    void EndSetRect();
+    void BeginGetRect();
     BOOL GetRect(RECT* pRect);
-    void EndGetRect() {}
+    void EndGetRect();
 
 private:
     std::vector<RECT> m_rects;

@@ -29,6 +29,8 @@ void CLuPainter::InitLuPainter()
     m_bIsLowColorQuality = IsLowColorQuality(nullptr);
 }
 
+void CLuPainter::SetFocusColor(COLORREF clr) { m_clrFocus = clr; }
+
 void CLuPainter::UnInitLuPainter()
 {
     // The entry points go with the library, so nothing calls into an unloaded module.

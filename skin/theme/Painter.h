@@ -49,7 +49,7 @@ public:
     // blending is skipped.
     static void InitLuPainter();
     static void UnInitLuPainter();
-    static void SetFocusColor(COLORREF clr) { m_clrFocus = clr; }
+    static void SetFocusColor(COLORREF clr);
     // 1 to 8 bits per pixel on pDC (the screen when null).
     static BOOL IsLowColorQuality(CDC* pDC);
     static BOOL IsSupportAlphaBlend();

@@ -110,6 +110,12 @@ COLORREF CLuTheme::SetThemeColor(UINT nIndex, COLORREF clr)
     return old;
 }
 
+CFont* CLuTheme::GetThemeFont() { return &m_font; }
+
+CFont* CLuTheme::GetThemeBoldFont() { return &m_boldFont; }
+
+CBrush* CLuTheme::GetBntFaceBrush() { return &m_brFace; }
+
 BOOL CLuTheme::SetThemeFont(LPCSTR lpszFace, int nPointSize)
 {
     return MakeFont(m_font, lpszFace, nPointSize, FW_NORMAL);
@@ -161,6 +167,8 @@ CLuThemeManager* CLuThemeManager::Instance()
 CLuThemeManager::CLuThemeManager() : m_pTheme(new CLuTheme) {}
 
 CLuThemeManager::~CLuThemeManager() { delete m_pTheme; }
+
+CLuTheme* CLuThemeManager::GetTheme() { return m_pTheme; }
 
 CLuTheme* CLuThemeManager::SetTheme(CLuTheme* pTheme)
 {

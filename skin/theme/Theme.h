@@ -54,9 +54,10 @@ public:
 
     // The built-in scheme: five inputs, two fixed colours, the rest derived.
     void DefaultColorTheme();
-    CFont* GetThemeFont() { return &m_font; }
-    CFont* GetThemeBoldFont() { return &m_boldFont; }
-    CBrush* GetBntFaceBrush() { return &m_brFace; }
+    CFont* GetThemeFont();
+    CFont* GetThemeBoldFont();
+    // The spelling "GetBntFaceBrush" is part of the library's interface.
+    CBrush* GetBntFaceBrush();
     // nPointSize in points for the screen; the face name is cut to 31 bytes (whole characters).
     BOOL SetThemeFont(LPCSTR lpszFace, int nPointSize);
     BOOL SetThemeBoldFont(LPCSTR lpszFace, int nPointSize);
@@ -118,7 +119,7 @@ protected:
 class LULIB_API CLuThemeManager {
 public:
     static CLuThemeManager* Instance();
-    CLuTheme* GetTheme() { return m_pTheme; }
+    CLuTheme* GetTheme();
     // Installs pTheme (the manager owns it now) and hands back the previous one to the caller.
     CLuTheme* SetTheme(CLuTheme* pTheme);
 

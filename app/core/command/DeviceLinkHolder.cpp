@@ -14,11 +14,13 @@ DeviceLinkHolder& DeviceLinkHolder::Instance()
     return holder;
 }
 
-int DeviceLinkHolder::Load()
+int DeviceLinkHolder::Load() { return LoadFrom(ProgramDirectory()); }
+
+int DeviceLinkHolder::LoadFrom(const CString& folder)
 {
     if (m_pComm)
         return 1;
-    const CString path = JoinProgramPath(ProgramDirectory(), "TzComm.dll");
+    const CString path = JoinProgramPath(folder, "TzComm.dll");
     if (!m_hModule)
         m_hModule = LoadLibraryA(path);
     if (!m_hModule)

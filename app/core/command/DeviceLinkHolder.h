@@ -21,6 +21,8 @@ public:
     // Loads "TzComm.dll" from the program's folder and creates the link object: 1 loaded (or
     // already loaded), 0 failed. The module stays loaded when a later step fails.
     int Load();
+    // The same from "TzComm.dll" in the given folder.
+    int LoadFrom(const CString& folder);
     // Releases the link object and unloads the module, each only if present.
     void Unload();
 

@@ -163,14 +163,13 @@ unsigned parseInteger(const std::string& text)
 
 }  // namespace
 
-SectionProfileReader::SectionProfileReader(const CString& path)
+#ifndef _WIN32
+SectionProfileReader::SectionProfileReader(const CString& path) : m_path(path)
 {
     std::string hostPath(path.GetString());
-#ifndef _WIN32
     for (char& c : hostPath)
         if (c == '\\')
             c = '/';
-#endif
     std::string bytes;
     if (std::FILE* f = std::fopen(hostPath.c_str(), "rb")) {
         char chunk[16384];
@@ -181,6 +180,9 @@ SectionProfileReader::SectionProfileReader(const CString& path)
     }
     parse(bytes);
 }
+
+void SectionProfileReader::loadSection(const std::string&, const std::string&) {}
+#endif
 
 SectionProfileReader SectionProfileReader::fromBytes(const std::string& bytes)
 {
@@ -224,37 +226,66 @@ void SectionProfileReader::parse(const std::string& bytes)
                 continue;
             }
         }
-        Key key;
-        const size_t equals = bytes.find('=', s);
-        if (equals == std::string::npos || equals >= e) {
-            key.name = cutAtNul(bytes.substr(s, e - s));
-        } else {
-            key.name = cutAtNul(trimmed(bytes, s, equals));
-            key.hasValue = true;
-            key.value = cutAtNul(trimmed(bytes, equals + 1, e));
-        }
-        Section& current = m_sections.back();
-        current.firstKey.emplace(folded(key.name), current.keys.size());
-        current.keys.push_back(std::move(key));
+        addKeyLine(m_sections.back(), bytes, s, e);
     }
 }
 
-const SectionProfileReader::Key* SectionProfileReader::find(LPCSTR section, LPCSTR key) const
+void SectionProfileReader::addKeyLine(Section& section, const std::string& bytes, size_t s, size_t e)
+{
+    while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
+        ++s;
+    while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
+        --e;
+    if (s == e)
+        return;
+    Key key;
+    const size_t equals = bytes.find('=', s);
+    if (equals == std::string::npos || equals >= e) {
+        key.name = cutAtNul(bytes.substr(s, e - s));
+    } else {
+        key.name = cutAtNul(trimmed(bytes, s, equals));
+        key.hasValue = true;
+        key.value = cutAtNul(trimmed(bytes, equals + 1, e));
+    }
+    section.firstKey.emplace(folded(key.name), section.keys.size());
+    section.keys.push_back(std::move(key));
+}
+
+const SectionProfileReader::Section* SectionProfileReader::section(LPCSTR name)
+{
+    const std::string requested = requestName(name);
+    const std::string foldedName = folded(requested);
+    auto s = m_firstSection.find(foldedName);
+    if (s == m_firstSection.end() && m_askPlatform) {
+        loadSection(requested, foldedName);
+        s = m_firstSection.find(foldedName);
+    }
+    return s == m_firstSection.end() ? nullptr : &m_sections[s->second];
+}
+
+const SectionProfileReader::Key* SectionProfileReader::find(LPCSTR sectionName, LPCSTR key)
 {
     // Only the first section of a name is searched, and the first key of a name wins.
-    const auto s = m_firstSection.find(folded(requestName(section)));
-    if (s == m_firstSection.end())
+    const Section* found = section(sectionName);
+    if (found == nullptr)
         return nullptr;
-    const Section& found = m_sections[s->second];
-    const auto k = found.firstKey.find(folded(requestName(key)));
-    if (k == found.firstKey.end())
+    const auto k = found->firstKey.find(folded(requestName(key)));
+    if (k == found->firstKey.end())
         return nullptr;
-    const Key& entry = found.keys[k->second];
+    const Key& entry = found->keys[k->second];
     return entry.hasValue ? &entry : nullptr;
+}
+
+bool SectionProfileReader::askKeyByKey(LPCSTR key) const
+{
+    // The platform leaves comment lines out of a section, yet answers a key named like one.
+    return m_askPlatform && key != nullptr && requestName(key).compare(0, 1, ";") == 0;
 }
 
 DWORD SectionProfileReader::readString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size)
 {
+    if (askKeyByKey(key))
+        return DirectProfileReader(m_path).readString(section, key, defaultValue, buffer, size);
     if (!buffer || size == 0)
         return 0;
     const Key* found = section && key ? find(section, key) : nullptr;
@@ -264,6 +295,8 @@ DWORD SectionProfileReader::readString(LPCSTR section, LPCSTR key, LPCSTR defaul
 
 int SectionProfileReader::readInt(LPCSTR section, LPCSTR key, int defaultValue)
 {
+    if (askKeyByKey(key))
+        return DirectProfileReader(m_path).readInt(section, key, defaultValue);
     // The platform reads the value into 30 characters first; an empty value is the default.
     const Key* found = section && key ? find(section, key) : nullptr;
     const std::string text = found ? copyEntry(found->value, 30) : std::string();

@@ -29,16 +29,19 @@ private:
     CString m_path;
 };
 
-// Reads the whole file on construction (a missing file reads as empty) and answers every key
-// with the platform's rules: first matching section only, first matching key, ASCII letters in
-// any case, trimmed names and values, one pair of quotes removed, GBK characters kept whole.
+// Answers every key with the platform's rules: first matching section only, first matching key,
+// ASCII letters in any case, trimmed names and values, one pair of quotes removed, GBK
+// characters kept whole. Natively it reads the whole file on construction (a missing file reads
+// as empty) and parses it. On Windows it asks the platform for each section once
+// (GetPrivateProfileSectionA), so a file the platform reads in its own way (a Unicode file with
+// a byte-order mark, say) gives the values the key-by-key functions give.
 class SectionProfileReader : public ProfileReader {
 public:
     explicit SectionProfileReader(const CString& path);
     int readInt(LPCSTR section, LPCSTR key, int defaultValue) override;
     DWORD readString(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size) override;
 
-    // Reads a file's bytes as they are (used by the constructor; tests give bytes directly).
+    // Reads a file's bytes as they are, on either build (tests give bytes directly).
     static SectionProfileReader fromBytes(const std::string& bytes);
 
 private:
@@ -54,8 +57,18 @@ private:
     };
     SectionProfileReader() = default;
     void parse(const std::string& bytes);
-    const Key* find(LPCSTR section, LPCSTR key) const;
+    // One "name=value" line (or a bare name) of bytes[begin, end); a blank line adds nothing.
+    static void addKeyLine(Section& section, const std::string& bytes, size_t begin, size_t end);
+    // The first section of that name, or null. A reader of a file on Windows loads it first.
+    const Section* section(LPCSTR name);
+    // Asks the platform for the section's lines (Windows only).
+    void loadSection(const std::string& requested, const std::string& foldedName);
+    const Key* find(LPCSTR section, LPCSTR key);
+    // A key the sections cannot answer, asked of the platform on its own (Windows only).
+    bool askKeyByKey(LPCSTR key) const;
 
-    std::vector<Section> m_sections;  // the first is the unnamed part before any header
+    CString m_path;
+    bool m_askPlatform = false;  // sections come from the platform one by one
+    std::vector<Section> m_sections;  // parsed: the first is the unnamed part before any header
     std::unordered_map<std::string, size_t> m_firstSection;  // folded name -> first section
 };

@@ -87,7 +87,10 @@ int ProfileStore::readSubGrid(int* subRows, int* subColumns) const
 
 void ProfileStore::readSystemFrom(ProfileReader& reader, SystemConfig& config)
 {
-    config.mpdCount = clampInt(reader.readInt(kApplication, "mpdnums", -1) + 1, 0, 127);
+    // The count is the key + 1; a key at the top of the integer range saturates rather than
+    // overflowing.
+    const int mpdKey = reader.readInt(kApplication, "mpdnums", -1);
+    config.mpdCount = mpdKey >= 127 ? 127 : clampInt(mpdKey + 1, 0, 127);
     config.cvbsInputs = clampInt(reader.readInt("CVBS_Matrix", "numofinput", -1), 0, 255);
     config.vgaInputs = clampInt(reader.readInt("VGA_Matrix", "numofinput", -1), 0, 255);
     config.dviInputs = clampInt(reader.readInt("DVI_Matrix", "numofinput", -1), 0, 255);

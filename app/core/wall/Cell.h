@@ -247,8 +247,9 @@ public:
     void setViewSink(ICellInvalidate* sink) { m_pViewSink = sink; }
     ICellInvalidate* viewSink() const { return m_pViewSink; }
 
-    // Builds the grid (or resets it in place when only that is needed).
-    void setLayout(int columns, int rows, const WallRect& rc);
+    // Builds the grid (or resets it in place when only that is needed). FALSE when memory ran
+    // out, with the wall unchanged.
+    BOOL setLayout(int columns, int rows, const WallRect& rc);
     // The topmost visible top-level cell at the point, or null.
     CCell* cellAt(WallPoint pt) const;
     void select(CCell* cell, BOOL keepOthers);
@@ -277,7 +278,8 @@ public:
     const CCellList& cells() const { return m_cells; }
     // Deletes every cell.
     void deleteAllCells();
-    // Hands the cells of other to this wall (this wall's own are deleted); other ends empty.
+    // Hands the cells of other to this wall (this wall's own are deleted); other ends empty. The
+    // grid's columns, rows and area stay, so a later layout of the same grid resets in place.
     void takeCellsFrom(CCellObjImp& other);
     // The selected visible cells in list order.
     void selectedCells(CCellList* out) const;
@@ -291,6 +293,8 @@ public:
 private:
     void repaint(const WallRect& rc) { invalidateRect(rc, TRUE); }
     void resetInPlace();
+    // No grid laid out: the next layout builds.
+    void forgetGrid();
 
     CCellList m_cells;
     WallRect m_rect;

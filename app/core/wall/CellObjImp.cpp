@@ -2,6 +2,7 @@
 
 #include "app/core/wall/WallServices.h"
 
+#include <exception>
 #include <new>
 
 IMPLEMENT_SERIAL(CCellObjImp, CObject, 0)
@@ -36,14 +37,58 @@ void CCellObjImp::takeCellsFrom(CCellObjImp& other)
 {
     deleteAllCells();
     m_cells.Swap(other.m_cells);
-    // The cells came from a file, not from a grid built here: the next layout builds afresh.
+    // The grid's geometry stays: a loaded scene was made for the same rows and columns, so the
+    // next layout over the same area resets the loaded cells in place and keeps their inputs and
+    // numbers. A scene without cells leaves nothing to reset, so the next layout builds afresh.
+    if (m_cells.IsEmpty())
+        forgetGrid();
+}
+
+void CCellObjImp::forgetGrid()
+{
     m_nColumns = 0;
     m_nRows = 0;
     m_nCellWidth = 0;
     m_nCellHeight = 0;
 }
 
-void CCellObjImp::setLayout(int columns, int rows, const WallRect& rc)
+namespace {
+
+// The cells of a columns x rows grid over rc, numbered row by row, into grid; false (and grid
+// empty) when memory runs out part way.
+bool buildGrid(int columns, int rows, const WallRect& rc, CCellList& grid)
+{
+    const std::size_t count = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    try {
+        grid.items().reserve(count);
+    } catch (const std::exception&) {
+        return false;
+    }
+    const int cw = rc.width() / columns;
+    const int ch = rc.height() / rows;
+    int number = 1;
+    for (int i = 0; i < rows; ++i) {
+        for (int j = 0; j < columns; ++j) {
+            CCell* cell = new (std::nothrow) CCell;
+            if (cell == nullptr) {
+                for (CCell* made : grid)
+                    delete made;
+                grid.RemoveAll();
+                return false;
+            }
+            cell->setRect({j * cw, i * ch, j * cw + cw, i * ch + ch});
+            cell->setNumber(number);
+            cell->setOrder(number);
+            grid.AddTail(cell);
+            ++number;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+BOOL CCellObjImp::setLayout(int columns, int rows, const WallRect& rc)
 {
     if (columns <= 0)
         columns = 1;
@@ -53,29 +98,23 @@ void CCellObjImp::setLayout(int columns, int rows, const WallRect& rc)
     // panel cells (and their inputs) stay.
     if (m_nColumns != 0 && columns == m_nColumns && rows == m_nRows && rc == m_rect) {
         resetInPlace();
-        return;
+        return TRUE;
     }
 
+    // The new grid is complete before the old one goes, so running out of memory leaves the
+    // wall as it was.
+    CCellList grid;
+    if (!buildGrid(columns, rows, rc, grid))
+        return FALSE;
     deleteAllCells();
+    m_cells.Swap(grid);
     m_rect = rc;
     m_nColumns = columns;
     m_nRows = rows;
     m_nCellWidth = rc.width() / columns;
     m_nCellHeight = rc.height() / rows;
-    const int cw = m_nCellWidth;
-    const int ch = m_nCellHeight;
-    int number = 1;
-    for (int i = 0; i < rows; ++i) {
-        for (int j = 0; j < columns; ++j) {
-            CCell* cell = new CCell;
-            cell->setRect({j * cw, i * ch, j * cw + cw, i * ch + ch});
-            cell->setNumber(number);
-            cell->setOrder(number);
-            m_cells.AddTail(cell);
-            ++number;
-        }
-    }
     repaint(m_rect);
+    return TRUE;
 }
 
 void CCellObjImp::resetInPlace()

@@ -1,25 +1,20 @@
-// The wall model's table of named colours (COLORREF values, 0x00BBGGRR), in its fixed order. The
-// names are the ones the profiles and dialogs use, spellings included ("Fushcia"). The table is
-// constant data, complete before any code of the program runs.
+// The wall's table of named colours: sixteen names with their COLORREF values (0x00BBGGRR), in
+// the order the program lists them. The table is constant data, ready before any code runs.
 #pragma once
 
 #include "fx/seam/Win32Seam.h"
 
-#ifndef _WIN32
-typedef DWORD COLORREF;
-#endif
-
-struct NamedColor {
+struct ColorName {
     LPCSTR name;
     COLORREF color;
 };
 
-const int kNamedColorCount = 16;
+enum { COLOR_NAME_COUNT = 16 };
 
-// The table in its order: Black, Maroon, Green, Olive, Navy, Purple, Teal, Grey, Silver, Red,
-// Lime, Yellow, Blue, Fushcia, Aqua, White.
-const NamedColor* namedColors();
-// The colour of a name (compared without regard to letter case); FALSE when the table has none.
-BOOL colorByName(LPCSTR name, COLORREF* color);
-// The first name of a colour, or null when the table has none.
+// The sixteen entries, "Black" first and "White" last ("Fushcia" is the table's own spelling).
+const ColorName* colorNames();
+// The colour of a name, compared without regard to ASCII case; false when the table has no
+// such name (the colour is then left alone).
+bool colorOfName(LPCSTR name, COLORREF* color);
+// The first name of a colour, or null when the table has none for it.
 LPCSTR nameOfColor(COLORREF color);

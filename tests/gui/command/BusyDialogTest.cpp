@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <string>
 
 namespace {
@@ -119,4 +120,42 @@ TEST_F(BusyDialogTest, OfflineNoWindowAndNoCall)
     EXPECT_EQ(RUN_OK, runWithProgress(*on));
     EXPECT_TRUE(link.calls.empty());
     EXPECT_TRUE(seen.dialog == nullptr);
+}
+
+// The worker waits 50 ms before it runs the command, so the window is up first. Measured with a
+// high-resolution clock; Sleep may end up to one system tick (16 ms) early.
+TEST_F(BusyDialogTest, TheWorkerPausesBeforeTheCommand)
+{
+    const auto start = std::chrono::steady_clock::now();
+    double startedAfterMs = -1;
+    link.onCall = [&](const std::string&) {
+        if (startedAfterMs < 0)
+            startedAfterMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    std::unique_ptr<DeviceCommand> on = CreateCommand("开机");
+    EXPECT_EQ(RUN_OK, runWithProgress(*on));
+    EXPECT_GE(startedAfterMs, 50.0 - 16.0);
+}
+
+// Every run closes its worker thread's handle with the window. The system hands out the lowest
+// free handle slot, so an event made after each run gets the same handle again and again when
+// nothing leaks, and a handle one slot further on after every run when the thread's stays open.
+TEST_F(BusyDialogTest, EachRunReleasesItsThreadHandle)
+{
+    link.onCall = nullptr;
+    std::unique_ptr<DeviceCommand> on = CreateCommand("开机");
+    ASSERT_EQ(RUN_OK, runWithProgress(*on));  // first-use allocations out of the way
+    const int runs = 10;
+    UINT_PTR lowest = ~UINT_PTR(0), highest = 0;
+    for (int i = 0; i < runs; ++i) {
+        ASSERT_EQ(RUN_OK, runWithProgress(*on));
+        const HANDLE probe = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        ASSERT_TRUE(probe != nullptr);
+        const UINT_PTR value = reinterpret_cast<UINT_PTR>(probe);
+        lowest = value < lowest ? value : lowest;
+        highest = value > highest ? value : highest;
+        CloseHandle(probe);
+    }
+    // Handle values step by 4; a few slots of drift are allowed, a leak drifts by one per run.
+    EXPECT_LE(highest - lowest, UINT_PTR(4 * 4)) << std::hex << lowest << " .. " << highest;
 }

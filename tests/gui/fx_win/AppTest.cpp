@@ -184,7 +184,7 @@ TEST(FxApp, MessageBoxesAreCaptionedWithTheApplicationName)
     EXPECT_STREQ("TaveloPro测试", AfxGetAppName()) << "string resource 57344";
     g_boxCaption.clear();
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &AnswerMessageBox);
-    fxtest::ModalTimeout guard(8000);
+    fxtest::ModalTimeout guard(60000);
     const int answer = TestApp().CWinApp::DoMessageBox("加载通讯库失败!", MB_OK | MB_ICONEXCLAMATION, 0);
     ::KillTimer(nullptr, timer);
     EXPECT_EQ(IDOK, answer);

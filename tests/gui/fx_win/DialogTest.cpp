@@ -105,7 +105,7 @@ END_MESSAGE_MAP()
 
 TEST(FxDialog, ModalDialogFromTemplateEndsWithThePostedValue)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPED | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
     CSettingsDlg dlg(&owner);
@@ -127,7 +127,7 @@ TEST(FxDialog, MissingTemplateGivesMinusOne)
 
 TEST(FxDialog, DataExchangeFillsControlsAndTakesThemBack)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     CSettingsDlg dlg;
     dlg.onStarted = [](CSettingsDlg& d) {
         EXPECT_EQ(CString("30"), d.GetDlgItem(IDC_TIMEOUT)->GetWindowText());
@@ -146,7 +146,7 @@ TEST(FxDialog, DataExchangeFillsControlsAndTakesThemBack)
 
 TEST(FxDialog, RefusedValueKeepsTheDialogOpenAndTellsTheUser)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     TestApp().m_messages.clear();
     CSettingsDlg dlg;
     int attempts = 0;
@@ -170,7 +170,7 @@ TEST(FxDialog, RefusedValueKeepsTheDialogOpenAndTellsTheUser)
 
 TEST(FxDialog, IdleUpdateEnablesControlsFromTheirHandlers)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     CSettingsDlg empty;
     empty.requireTimeout = true;
     empty.onStarted = [](CSettingsDlg& d) {
@@ -187,7 +187,7 @@ TEST(FxDialog, IdleUpdateEnablesControlsFromTheirHandlers)
 
 TEST(FxDialog, EscapeInAControlCancels)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     CSettingsDlg dlg;
     dlg.onStarted = [](CSettingsDlg& d) {
         HWND hEdit = d.GetDlgItem(IDC_TIMEOUT)->m_hWnd;
@@ -199,7 +199,7 @@ TEST(FxDialog, EscapeInAControlCancels)
 
 TEST(FxDialog, WorkerThreadPostsItsResultToTheModalDialog)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     CSettingsDlg dlg;
     dlg.onStarted = [](CSettingsDlg& d) {
         const HWND hWnd = d.m_hWnd;
@@ -242,7 +242,7 @@ TEST(FxDialog, RepeatedModalRunsLeaveNoObjectsBehind)
 {
     const std::size_t before = fx::detail::State().permanentWnds.size();
     for (int i = 0; i < 40; ++i) {
-        fxtest::ModalTimeout guard(5000);
+        fxtest::ModalTimeout guard(60000);
         CSettingsDlg dlg;
         dlg.onStarted = [i](CSettingsDlg& d) { d.PostMessage(kFinish, static_cast<WPARAM>(i)); };
         ASSERT_EQ(i, dlg.DoModal());
@@ -280,7 +280,7 @@ END_MESSAGE_MAP()
 
 TEST(FxDialog, EndDialogDuringInitialisationEndsBeforeTheLoop)
 {
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     CEndsAtOnce dlg;
     EXPECT_EQ(IDABORT, dlg.DoModal());
     EXPECT_EQ(0, dlg.kickIdles) << "no modal loop ran";

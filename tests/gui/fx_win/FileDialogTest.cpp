@@ -55,7 +55,7 @@ TEST(FxFileDialog, TypedGbkNameComesBackAsGbkPath)
     CFileDialog dlg(FALSE, "tzs", nullptr, OFN_HIDEREADONLY, "场景文件 (*.tzs)|*.tzs|所有文件 (*.*)|*.*||");
     dlg.SetTitle("保存场景");
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 300, &AnswerFileDialog);
-    fxtest::ModalTimeout guard(15000);
+    fxtest::ModalTimeout guard(60000);
     const INT_PTR result = dlg.DoModal();
     ::KillTimer(nullptr, timer);
     ASSERT_EQ(IDOK, result);
@@ -71,7 +71,7 @@ TEST(FxFileDialog, CancelGivesIdCancel)
     g_cancel = true;
     CFileDialog dlg(TRUE, "tzs", nullptr, OFN_FILEMUSTEXIST, "场景文件 (*.tzs)|*.tzs||");
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 300, &AnswerFileDialog);
-    fxtest::ModalTimeout guard(15000);
+    fxtest::ModalTimeout guard(60000);
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     ::KillTimer(nullptr, timer);
 }

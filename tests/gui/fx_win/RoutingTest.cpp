@@ -333,7 +333,7 @@ TEST(FxRouting, TrackedPopupUpdatesItsItemsAndSendsTheChosenCommand)
     // Down selects the first item, Enter chooses it; both are waiting when the menu loop starts.
     fv.frame->PostMessage(WM_KEYDOWN, VK_DOWN, 0x00500001);
     fv.frame->PostMessage(WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    fxtest::ModalTimeout guard(5000);
+    fxtest::ModalTimeout guard(60000);
     ASSERT_TRUE(popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 20, 20, fv.frame));
     EXPECT_TRUE(popup.GetMenuState(kToggled, MF_BYCOMMAND) & MF_GRAYED) << "updated when it opened";
     EXPECT_TRUE(fxtest::PumpUntil([&] { return fv.frame->handledOnly == 1; }))

@@ -160,7 +160,8 @@ std::string simFile(const char* variable)
 std::string waitForTrace(const std::string& text)
 {
     std::string trace;
-    for (int i = 0; i < 100; ++i) {
+    // tzsim writes the trace as it reads; a loaded machine may keep it waiting a while.
+    for (int i = 0; i < 500; ++i) {
         trace = simFile("TZSIM_TRACE");
         if (trace.find(text) != std::string::npos)
             break;

@@ -20,7 +20,7 @@ ToolRun tzctlScript(const std::string& lines);
 
 // Contents of the file tzsim names in the environment variable (TZSIM_TRACE, TZSIM_STATE).
 std::string simFile(const char* variable);
-// Waits up to two seconds for the trace to contain text; returns the trace.
+// Waits up to ten seconds for the trace to contain text; returns the trace.
 std::string waitForTrace(const std::string& text);
 // Lines of the trace that report an anomaly.
 std::string anomalies(const std::string& trace);

@@ -48,10 +48,10 @@ TEST_F(SerialLink, ModeZeroSendsEightByteChunksWithTheDelays)
 {
     ASSERT_EQ(40, g_commState.matrixDelayMs);
     const std::size_t logBefore = LogContents().size();
-    const DWORD start = GetTickCount();
+    const Stopwatch watch;
     // Two records of 8 and 20 bytes: 1 + 3 frames.
     ASSERT_EQ(COMM_OK, comm_->MatrixSwitch(2, 0, 8, 12, 0x5A));
-    const DWORD took = GetTickCount() - start;
+    const double took = watch.Ms();
     EXPECT_EQ((std::vector<int>{0, 0, 1, 2, 0, 8, 12, 0x5A}), LastCall());
 
     std::vector<unsigned char> expected;
@@ -59,13 +59,12 @@ TEST_F(SerialLink, ModeZeroSendsEightByteChunksWithTheDelays)
          {MatrixFrame(RecordData(0, 0, 8, 0x5A)), MatrixFrame(RecordData(1, 0, 8, 0x5A)),
           MatrixFrame(RecordData(1, 8, 8, 0x5A)), MatrixFrame(RecordData(1, 16, 8, 0x5A))})
         expected.insert(expected.end(), frame.begin(), frame.end());
-    const std::vector<LineChunk> chunks = peer_.WaitFor(expected.size());
-    EXPECT_EQ(LinePeer::ToHex(expected), LinePeer::ToHex(LinePeer::Join(chunks)));
-    // The full delay before every frame and half of it after: 4 x (40 + 20) ms.
-    EXPECT_GE(took, 4u * 60u - 5u);
-    ASSERT_EQ(4u, chunks.size());
-    for (std::size_t i = 1; i < chunks.size(); ++i)
-        EXPECT_GE(chunks[i].ms - chunks[i - 1].ms, 55.0);
+    ExpectLine(expected);
+    // The full delay before every frame and half of it after: 4 x (40 + 20) ms, measured where
+    // the pauses happen. (The peer stamps a chunk when it reads it, which a loaded machine can
+    // delay, so its gaps prove nothing about the pauses.) Without the half delay after each frame
+    // the call would take 160 ms.
+    EXPECT_GE(took, 4 * 60 - kTimerTickMs);
     // Matrix frames are logged in the board layout.
     const std::string added = LogContents().substr(logBefore);
     EXPECT_NE(std::string::npos, added.find("dest:1 boardid:90 eventid:91"));

@@ -65,11 +65,11 @@ TEST_F(SerialLink, MissingReplyTimesOutNoEarlierThanTheProfileSays)
     WriteProfile(peer_.Com(), 5, 9600, 1);
     ASSERT_EQ(COMM_OK, comm_->Reconnect(profileDir_.c_str()));
     unsigned char v[7] = {9, 9, 9, 9, 9, 9, 9};
-    const DWORD start = GetTickCount();
+    const Stopwatch watch;
     EXPECT_EQ(COMM_FAILED, comm_->ReadClock(&v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6]));
-    const DWORD waited = GetTickCount() - start;
-    EXPECT_GE(waited, 10000u);
-    EXPECT_LT(waited, 14000u);
+    const double waited = watch.Ms();
+    EXPECT_GE(waited, 10000 - kTimerTickMs);
+    EXPECT_LT(waited, 14000);
     EXPECT_EQ(std::vector<unsigned char>(7, 9), std::vector<unsigned char>(v, v + 7));
     // The link stays usable.
     peer_.Reset();
@@ -120,7 +120,9 @@ TEST_F(SerialLink, TransferBlocksAreBracketedWithoutChecksum)
 TEST_F(SerialLink, ShieldEdgeBlockSendsThreeDataFrames)
 {
     unsigned char data[36] = {0x07, 0x80, 0x04, 0x38, 0x00, 0x10, 0x00, 0x20, 0x01, 0x02, 0x03, 0x04};
+    const Stopwatch watch;
     ASSERT_EQ(COMM_OK, comm_->Transfer(13, data, 0));
+    EXPECT_GE(watch.Ms(), 5 * 50 - kTimerTickMs) << "every frame of the block is followed by the pause";
     ExpectLine(LinePeer::Join({{0, LinePeer::Hex("AA BB 00 09 04 01 55 55 55 55 55 55")},
                                {0, Sealed("02 00 11 07 80 04 38 00 55")},
                                {0, Sealed("02 00 12 00 10 00 20 00 55")},

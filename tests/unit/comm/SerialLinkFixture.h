@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,25 @@ int CallSlot(CComm* comm, int slot, Args... args)
     void** table = *reinterpret_cast<void***>(comm);
     return reinterpret_cast<Entry>(table[slot + 1])(comm, args...);
 }
+
+// Time measured in a test: a high-resolution clock, never GetTickCount, whose 10-16 ms steps
+// would eat a bound's whole margin.
+class Stopwatch {
+public:
+    Stopwatch() : start_(std::chrono::steady_clock::now()) {}
+    double Ms() const
+    {
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+private:
+    std::chrono::steady_clock::time_point start_;
+};
+
+// The link pauses with Sleep and waits with the port's time-outs, both served by the system
+// timer: a wait that ends on a tick boundary can come in up to one tick (10-16 ms) short of its
+// nominal length, so a lower bound on a measured wait allows one tick.
+constexpr double kTimerTickMs = 16.0;
 
 class SerialLink : public ::testing::Test {
 public:

@@ -137,7 +137,7 @@ TEST(ProfileSystem, CountsAreShiftedAndClampedAndTheWallIsOneByOne)
     const struct {
         const char* mpdnums;
         int expected;
-    } counts[] = {{"500", 127}, {"126", 127}, {"125", 126}, {"0", 1}, {"-1", 0}, {"-9", 0}};
+    } counts[] = {{"500", 127}, {"2147483647", 127}, {"2147483646", 127}, {"126", 127}, {"125", 126}, {"0", 1}, {"-1", 0}, {"-9", 0}};
     for (const auto& c : counts) {
         folder.write("TzView.ini", std::string("[application]\r\nmpdnums=") + c.mpdnums + "\r\n");
         store.readSystem(config);
@@ -429,4 +429,82 @@ TEST(ProfileStartup, ReadsFillTheProcessWideCopies)
     EXPECT_EQ(255, matrixConfig()[MATRIX_CVBS].portMap[0]);
     EXPECT_EQ(8, matrixConfig()[MATRIX_DVI].portMap[255]);
     EXPECT_STREQ("\xBC\xE0\xBF\xD8" "1", matrixConfig()[MATRIX_VGA].inputName(0));
+}
+
+TEST(ProfileLimits, SubGridTextIsReadToNinetyEightBytes)
+{
+    ProfileFolder folder("subgridlimit");
+    const ProfileStore store(folder.path());
+    int rows = -1, columns = -1;
+    // 98 bytes: the last digit is read, so the columns are 3.
+    folder.write("TzView.ini", "[application]\r\nmpdsubcells=2x" + std::string(95, '0') + "3\r\n");
+    store.readSubGrid(&rows, &columns);
+    EXPECT_EQ(2, rows);
+    EXPECT_EQ(3, columns);
+    // 99 bytes: the last digit falls off, the columns read 0 and the sub-grid is off.
+    folder.write("TzView.ini", "[application]\r\nmpdsubcells=2x" + std::string(96, '0') + "3\r\n");
+    store.readSubGrid(&rows, &columns);
+    EXPECT_EQ(0, rows);
+    EXPECT_EQ(0, columns);
+}
+
+TEST(ProfileLimits, RecentSceneIsReadToTwoHundredFiftyEightBytes)
+{
+    ProfileFolder folder("rl");
+    const ProfileStore store(folder.path());
+    // A scene file whose path is exactly 258 bytes.
+    std::string scene = folder.file("");
+    scene += std::string(258 - scene.size() - 4, 's') + ".tzs";
+    ASSERT_EQ(258u, scene.size());
+    writeFile(scene, "scene");
+    ASSERT_TRUE(pathExists(scene.c_str()));
+    CString path;
+    store.writeRecent(scene.c_str());
+    EXPECT_EQ(1, store.readRecent(path));
+    EXPECT_EQ(CString(scene.c_str()), path);
+    // Bytes past the 258th are not read: the same file counts.
+    store.writeRecent((scene + "xyz").c_str());
+    EXPECT_EQ(1, store.readRecent(path));
+    EXPECT_EQ(258, path.GetLength());
+    removeFile(scene);
+    EXPECT_EQ(0, store.readRecent(path));
+}
+
+TEST(ProfilePaths, DirectoryOfCutsAtTheLastSeparatorAndTrimsTrailingOnes)
+{
+    EXPECT_EQ(CString("C:\\TaveloPro"), directoryOf("C:\\TaveloPro\\TaveloPro.exe"));
+    EXPECT_EQ(CString("C:\\TaveloPro"), directoryOf("C:\\TaveloPro\\\\TaveloPro.exe"));
+    EXPECT_EQ(CString("C:"), directoryOf("C:\\TaveloPro.exe"));
+    EXPECT_EQ(CString("TaveloPro.exe"), directoryOf("TaveloPro.exe")) << "no separator: nothing cut";
+    // "\xD5\x5C" is one GBK character whose second byte is '\': not a separator.
+    EXPECT_EQ(CString("C:\\\xD5\x5C" "a"), directoryOf("C:\\\xD5\x5C" "a\\b.exe"));
+    EXPECT_EQ(CString("C:"), directoryOf("C:\\\xD5\x5C" "a"));
+}
+
+TEST(ProfilePaths, ProgramDirectoryIsThisProgramsFolder)
+{
+    const CString& folder = programDirectory();
+    ASSERT_FALSE(folder.IsEmpty());
+    EXPECT_NE('\\', folder[folder.GetLength() - 1]);
+    EXPECT_TRUE(pathExists(folder));
+    EXPECT_EQ(&folder, &programDirectory()) << "computed once";
+#ifdef _WIN32
+    char module[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    EXPECT_EQ(directoryOf(module), folder);
+#endif
+}
+
+TEST(ProfilePaths, EnsureFolderMakesEveryMissingLevelAndFailsOnAFile)
+{
+    ProfileFolder folder("ensure");
+    const CString deep = folder.path() + "\\a\\b\\c";
+    EXPECT_TRUE(ensureFolder(deep));
+    EXPECT_TRUE(pathExists(folder.path() + "\\a\\b"));
+    EXPECT_TRUE(pathExists(deep));
+    EXPECT_TRUE(ensureFolder(deep + "\\")) << "an existing folder, trailing separator";
+    // A file where a folder should be stops the walk.
+    writeFile(folder.file("plain"), "x");
+    EXPECT_FALSE(ensureFolder(folder.path() + "\\plain\\below"));
+    EXPECT_FALSE(pathExists(folder.path() + "\\plain\\below"));
 }

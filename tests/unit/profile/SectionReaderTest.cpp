@@ -77,3 +77,35 @@ TEST(SectionReader, FullViewProfileReadsTheSameRecordsAsKeyByKey)
     // "摄像机主视角" + 2 is 14 bytes; "摄像机主视角" + 200 would be 15.
     EXPECT_STREQ("\xC9\xE3\xCF\xF1\xBB\xFA\xD6\xF7\xCA\xD3\xBD\xC7" "200", (*mb)[MATRIX_DVI].inputName(199));
 }
+
+#ifdef _WIN32
+// A profile saved as UTF-16 with a byte-order mark: the platform reads it as text, so the
+// section reader, which asks the platform, gives what the key-by-key functions give.
+TEST(SectionReader, UnicodeFileWithByteOrderMarkReadsAsThePlatformReadsIt)
+{
+    const std::u16string text = u"[application]\r\nmpdnums = 3\r\nmpdsubcells=2x2\r\n"
+                                u"[CVBS_Matrix]\r\nnumofinput=4\r\ninput2=\u89C6\u9891\u4E8C\r\n";
+    std::string bytes("\xFF\xFE", 2);
+    for (char16_t c : text) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    const std::string path = profilePath("sr_utf16");
+    writeFile(path, bytes);
+    SectionProfileReader cached(path.c_str());
+    DirectProfileReader direct(path.c_str());
+    EXPECT_EQ(3, cached.readInt("application", "mpdnums", -1));
+    EXPECT_EQ(4, cached.readInt("cvbs_matrix", "NUMOFINPUT", -1));
+    char name[20] = {};
+    EXPECT_EQ(6u, cached.readString("CVBS_Matrix", "input2", "", name, sizeof name));
+    EXPECT_STREQ("\xCA\xD3\xC6\xB5\xB6\xFE", name) << "GBK, as the ANSI functions give it";
+    char fromPlatform[20] = {};
+    direct.readString("CVBS_Matrix", "input2", "", fromPlatform, sizeof fromPlatform);
+    EXPECT_STREQ(fromPlatform, name);
+    auto a = std::make_unique<MatrixConfig>();
+    auto b = std::make_unique<MatrixConfig>();
+    ProfileStore::readMatricesFrom(direct, *a);
+    ProfileStore::readMatricesFrom(cached, *b);
+    EXPECT_EQ(0, std::memcmp(a.get(), b.get(), sizeof(MatrixConfig)));
+}
+#endif

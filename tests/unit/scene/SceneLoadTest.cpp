@@ -211,4 +211,45 @@ TEST_F(SceneLoadTest, LoadingWithoutSendingLeavesTheRecentSceneAlone)
     EXPECT_TRUE(services.log.empty());
 }
 
+TEST_F(SceneLoadTest, ABlankSceneAfterALoadResetsTheLoadedCellsInPlace)
+{
+    wall.setLayout(2, 2, host.client);  // the wall as start-up lays it out
+    writeBytes(path, goldenMixedScene());
+    ASSERT_TRUE(scenes.loadScene(path.c_str(), FALSE));
+    ASSERT_EQ(wall.cells().GetCount(), 3);
+    CCell* region = wall.cells().GetAt(0);
+    CCell* plain = wall.cells().GetAt(1);
+    ASSERT_TRUE(region->isMpd());
+
+    // Same rows, columns and area: the loaded cells stay, regions and combinations go.
+    scenes.resetScene();
+    ASSERT_EQ(wall.cells().GetCount(), 4);
+    EXPECT_EQ(wall.cells().GetAt(0), region);
+    EXPECT_EQ(wall.cells().GetAt(1), plain);
+    EXPECT_FALSE(region->isMpd());
+    EXPECT_EQ(region->pipCount(), 0);
+    EXPECT_EQ(region->inputType(), INPUT_MPD_CHANNEL);
+    EXPECT_EQ(plain->inputType(), INPUT_CVBS) << "the loaded input is kept";
+    EXPECT_EQ(plain->inputNo(), 5);
+    std::vector<int> numbers;
+    for (CCell* c : wall.cells()) {
+        EXPECT_EQ(c->kind(), CELL_KIND_PLAIN);
+        numbers.push_back(c->number());
+    }
+    EXPECT_EQ(numbers, (std::vector<int>{3, 4, 1, 2})) << "the members come back at the end";
+}
+
+TEST_F(SceneLoadTest, ABlankSceneAfterLoadingAnEmptyWallBuildsTheGrid)
+{
+    wall.setLayout(2, 2, host.client);
+    SceneBytes s;
+    s.header(2, 2, 6, 4).count(0);
+    writeBytes(path, s.b);
+    ASSERT_TRUE(scenes.loadScene(path.c_str(), FALSE));
+    EXPECT_TRUE(wall.cells().IsEmpty());
+    scenes.resetScene();
+    ASSERT_EQ(wall.cells().GetCount(), 4) << "nothing to reset: a fresh grid";
+    EXPECT_EQ(wall.cells().GetAt(3)->number(), 4);
+}
+
 }  // namespace
