@@ -28,6 +28,13 @@ HFONT messageFont()
     return static_cast<HFONT>(font.GetSafeHandle());
 }
 
+// The frame's brush, made once for the same reason.
+HBRUSH frameBrush()
+{
+    static CBrush brush(kFrameColor);
+    return brush;
+}
+
 }  // namespace
 
 void CCell::draw(CDC* pDC)
@@ -35,8 +42,7 @@ void CCell::draw(CDC* pDC)
     if (pDC == nullptr || isMember())
         return;
     const RECT rc = {m_rect.left, m_rect.top, m_rect.right, m_rect.bottom};
-    CBrush frame(kFrameColor);
-    pDC->FrameRect(&rc, frame);
+    pDC->FrameRect(&rc, frameBrush());
     const RECT inside = {rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1};
     if (inside.right > inside.left && inside.bottom > inside.top)
         pDC->FillSolidRect(&inside, isSelected() ? kSelectedColor : kPlainColor);
