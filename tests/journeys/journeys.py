@@ -1,0 +1,311 @@
+#!/usr/bin/env python3
+"""Operator journeys, each one test: journeys.py NAME --bin DIR --probe EXE --tzsim PATH
+--prefix PREFIX --work DIR --artifacts DIR [--com N]; journeys.py --list names them.
+
+Every journey starts tzsim and the program fresh, acts only through the screen (clicks at the
+control positions the probe reads from the window tree, typed text, keys) and checks the outcome
+on tzsim's decoded trace and state and on the screen. Its end state is saved as
+artifacts/NAME-end.png, pass or fail.
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from runner import (IDCANCEL, IDNO, IDOK, IDYES, EXIT_QUESTION, MAIN_TITLE, JourneyFailed,  # noqa: E402
+                    Session, check, wait_until)
+
+LOGIN_TITLE = "登录"
+COMM_TITLE = "通讯设置"
+IDC_LOGIN_BUTTON, IDC_LOGIN_PASSWORD, IDC_LOGIN_USER = 1003, 1004, 1007
+IDC_COMM_PORT, IDC_COMM_TIMEOUT, IDC_COMM_BAUD = 1010, 1042, 1043
+WRONG_PASSWORD = "密码错误，请重试！"
+ADMIN_PASSWORD = "807162"
+OPEN_PORT_FAILED = "打开串口设备失败"
+CAPTION_HEIGHT = 25  # the skinned caption band; the close button sits 30..5 px from the right
+
+JOURNEYS = {}
+
+
+def journey(fn):
+    JOURNEYS[fn.__name__] = fn
+    return fn
+
+
+# ---- Steps shared by the journeys ----
+
+def login_dialog(s):
+    return s.wait_window("the login dialog", lambda t: t.top(text=LOGIN_TITLE))
+
+
+def main_frame(s, timeout=60):
+    return s.wait_window("the main window", lambda t: t.main_frame(), timeout)
+
+
+def choose_user(s, dialog, name):
+    """Picks the user in the drop-down list by the keyboard, as a person does: click it open,
+    Home/End, Enter. The list holds "Administrator" then "User"."""
+    combo = dialog.control(ident=IDC_LOGIN_USER)
+    check(combo is not None, "the login dialog has its user list")
+    check(combo.items == ["Administrator", "User"], "the users are %r" % (combo.items,))
+    s.click(combo)
+    s.key("Home" if name == "Administrator" else "End", "Return")
+    wanted = combo.items.index(name)
+    wait_until("%s to be chosen" % name,
+               lambda: s.tree().top(text=LOGIN_TITLE).control(ident=IDC_LOGIN_USER).sel == wanted)
+
+
+def type_password(s, dialog, password):
+    edit = dialog.control(ident=IDC_LOGIN_PASSWORD)
+    s.click(edit)
+    s.key("End", "shift+Home", "BackSpace")
+    if password:
+        s.type_text(password)
+    wait_until("the password to be typed",
+               lambda: len(s.tree().top(text=LOGIN_TITLE).control(ident=IDC_LOGIN_PASSWORD).text) == len(password))
+
+
+def press_login(s, dialog):
+    s.click(dialog.control(ident=IDC_LOGIN_BUTTON))
+
+
+def login(s, name, password):
+    dialog = login_dialog(s)
+    choose_user(s, dialog, name)
+    type_password(s, dialog, password)
+    press_login(s, dialog)
+
+
+def close_button(frame):
+    """Where the skinned caption's close button is: right - 30 .. right - 5, centred in the band."""
+    return frame.width - 17, CAPTION_HEIGHT // 2 + 1
+
+
+def start_logged_in(s, name="Administrator", password=ADMIN_PASSWORD, **install):
+    s.start_tzsim()
+    s.install_program(**install)
+    s.start_program()
+    login(s, name, password)
+    return main_frame(s)
+
+
+def exit_program(s, frame):
+    s.click(frame, *close_button(frame))
+    s.answer_box(EXIT_QUESTION, IDYES)
+    s.wait_exit()
+
+
+def no_anomalies(s):
+    bad = s.anomalies()
+    check(not bad, "tzsim saw no anomaly: %s" % bad[:5])
+
+
+# ---- Journeys ----
+
+@journey
+def login_user(s):
+    """User with an empty password reaches the main window through the open-device step."""
+    s.start_tzsim()
+    s.install_program()
+    s.start_program()
+    dialog = login_dialog(s)
+    combo = dialog.control(ident=IDC_LOGIN_USER)
+    check(combo.sel == 1, "User is preselected")
+    type_password(s, dialog, "")
+    press_login(s, dialog)
+    frame = main_frame(s)
+    tree = s.tree()
+    check(tree.top(text=LOGIN_TITLE) is None, "the login dialog is gone")
+    check(frame.width == 880 and frame.height == 760, "the main window is 880 x 760: %r" % (frame.rect,))
+    check(s.running(), "the program runs")
+    no_anomalies(s)
+    s.screenshot()
+    exit_program(s, frame)
+
+
+@journey
+def login_administrator(s):
+    """Administrator with the administrator's password, typed and confirmed with Enter."""
+    s.start_tzsim()
+    s.install_program()
+    s.start_program()
+    dialog = login_dialog(s)
+    choose_user(s, dialog, "Administrator")
+    type_password(s, dialog, ADMIN_PASSWORD)
+    s.key("Return")
+    frame = main_frame(s)
+    check(s.tree().top(text=LOGIN_TITLE) is None, "the login dialog is gone")
+    check(frame.width == 880 and frame.height == 760, "the main window is 880 x 760: %r" % (frame.rect,))
+    no_anomalies(s)
+    s.screenshot()
+    exit_program(s, frame)
+
+
+@journey
+def login_wrong_password(s):
+    """A wrong administrator password and a User with a password are refused with the message,
+    the dialog keeps what was typed; Escape does nothing; the right password then logs in."""
+    s.start_tzsim()
+    s.install_program()
+    s.start_program()
+    dialog = login_dialog(s)
+    choose_user(s, dialog, "Administrator")
+    type_password(s, dialog, "123456")
+    press_login(s, dialog)
+    s.answer_box(WRONG_PASSWORD, IDOK)
+    dialog = login_dialog(s)
+    check(dialog.control(ident=IDC_LOGIN_USER).sel == 0, "Administrator stays chosen")
+    check(len(dialog.control(ident=IDC_LOGIN_PASSWORD).text) == 6, "the typed password stays")
+    check(s.tree().main_frame() is None, "no main window after a refusal")
+
+    choose_user(s, dialog, "User")
+    type_password(s, dialog, "x")
+    press_login(s, dialog)
+    s.answer_box(WRONG_PASSWORD, IDOK)
+
+    s.click(login_dialog(s).control(ident=IDC_LOGIN_PASSWORD))
+    s.key("Escape")
+    # Escape is swallowed: the dialog is still there once the key has been handled (the probe's
+    # next reading comes after the program has taken the key from its queue).
+    dialog = login_dialog(s)
+    check(s.running(), "Escape does not end the program")
+    s.screenshot("refused")
+
+    choose_user(s, dialog, "Administrator")
+    type_password(s, dialog, ADMIN_PASSWORD)
+    press_login(s, dialog)
+    frame = main_frame(s)
+    s.screenshot()
+    exit_program(s, frame)
+
+
+@journey
+def comm_absent_port_at_login(s):
+    """The profile names a port the machine lists but nothing answers on: the login's open-device
+    step reports the failure and opens the communication settings; choosing the simulator's port
+    there reconnects, writes com.ini and the main window comes, its pane 1 naming that port."""
+    s.start_tzsim()
+    s.install_program(port=s.absent_com)
+    s.list_port(s.absent_com)
+    s.start_program()
+    dialog = login_dialog(s)
+    type_password(s, dialog, "")
+    press_login(s, dialog)
+    box = s.wait_window("the open-device failure", lambda t: t.message_box())
+    texts = " ".join(box.texts())
+    check(OPEN_PORT_FAILED in texts, "the failure names the port: %r" % texts)
+    s.answer_box(None, IDOK)
+    comm = s.wait_window("the communication settings", lambda t: t.top(text=COMM_TITLE))
+    ports = comm.control(ident=IDC_COMM_PORT)
+    check("COM%d" % s.com in ports.items and "COM%d" % s.absent_com in ports.items,
+          "both listed ports are offered: %r" % (ports.items,))
+    check(ports.items[ports.sel] == "COM%d" % s.absent_com, "the profile's port is preselected")
+    baud = comm.control(ident=IDC_COMM_BAUD)
+    check(baud.items == ["9600", "19200", "38400", "57600", "115200"] and baud.sel == 4, "baud rates %r" % (baud.items,))
+    check(comm.control(ident=IDC_COMM_TIMEOUT).text == "10", "the time-out from com.ini")
+
+    # Pick the simulator's port with the keyboard in the opened list.
+    s.click(ports)
+    target = ports.items.index("COM%d" % s.com)
+    steps = target - ports.sel
+    s.key(*(["Down"] * steps if steps > 0 else ["Up"] * -steps), "Return")
+    wait_until("COM%d to be chosen" % s.com,
+               lambda: s.tree().top(text=COMM_TITLE).control(ident=IDC_COMM_PORT).sel == target)
+    s.click(comm.control(ident=IDOK))
+    frame = main_frame(s)
+    check(s.read_com_ini().get("commport") == str(s.com), "com.ini names the chosen port: %r" % s.read_com_ini())
+    check(s.tree().top(text=LOGIN_TITLE) is None, "the login continued into the program")
+    no_anomalies(s)
+    s.screenshot()
+    exit_program(s, frame)
+
+
+@journey
+def exit_through_prompt(s):
+    """The caption's close button asks the exit question; No keeps the program, Yes ends it (and
+    the wall view, where the window has one, saves the scene to the recent scene file)."""
+    frame = start_logged_in(s)
+    started = time.time()
+    s.click(frame, *close_button(frame))
+    s.answer_box(EXIT_QUESTION, IDNO)
+    frame = main_frame(s)
+    check(s.running(), "No keeps the program")
+    has_wall = frame.control(cls="TzViewCtrl") is not None
+    s.key("alt+F4")
+    s.answer_box(EXIT_QUESTION, IDYES)
+    s.wait_exit()
+    if has_wall:
+        recent = s.recent_scene()
+        check(recent and os.path.exists(recent) and os.path.getmtime(recent) >= started - 1,
+              "the scene was saved to the recent scene file %r" % recent)
+    s.screenshot()
+
+
+JOURNEY_TIMEOUT_NOTE = "each journey's ctest time-out is in CMakeLists.txt"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("name", nargs="?")
+    parser.add_argument("--list", action="store_true")
+    for opt in ("bin", "probe", "tzsim", "prefix", "work", "artifacts"):
+        parser.add_argument("--" + opt)
+    parser.add_argument("--com", default="57")
+    args = parser.parse_args()
+    for opt in ("bin", "probe", "tzsim", "prefix", "work", "artifacts"):
+        if getattr(args, opt):
+            setattr(args, opt, os.path.abspath(getattr(args, opt)))
+    if args.list:
+        print("\n".join(JOURNEYS))
+        return 0
+    if args.name not in JOURNEYS:
+        print("no journey %r; journeys: %s" % (args.name, ", ".join(JOURNEYS)))
+        return 2
+    xvfb = None
+    if not os.environ.get("DISPLAY"):
+        xvfb = start_xvfb()
+    session = Session(args.name, vars(args))
+    started = time.monotonic()
+    status = 0
+    try:
+        JOURNEYS[args.name](session)
+        print("journey %s passed in %.1f s" % (args.name, time.monotonic() - started))
+    except (JourneyFailed, AssertionError, subprocess.SubprocessError) as e:
+        status = 1
+        print("journey %s FAILED: %s" % (args.name, e))
+        traceback.print_exc()
+        try:
+            print("screen: %s" % session.screenshot("failed"))
+            print("windows: %r" % session.tree().tops())
+            print("trace tail:\n  " + "\n  ".join(session.trace()[-15:]))
+        except Exception as e2:  # the report of a failure must not hide it
+            print("(no failure details: %s)" % e2)
+    finally:
+        session.close()
+        if xvfb:
+            xvfb.terminate()
+    return status
+
+
+def start_xvfb():
+    for n in range(141, 190):
+        if os.path.exists("/tmp/.X%d-lock" % n):
+            continue
+        proc = subprocess.Popen(["Xvfb", ":%d" % n, "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            wait_until("Xvfb :%d" % n, lambda: os.path.exists("/tmp/.X11-unix/X%d" % n), 10)
+        except JourneyFailed:
+            proc.kill()
+            continue
+        os.environ["DISPLAY"] = ":%d" % n
+        return proc
+    raise JourneyFailed("no free display")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
