@@ -191,16 +191,6 @@ TEST_F(ParamDlgTest, HoldingRepeatsEveryPeriodUntilReleasedOutside)
     EXPECT_TRUE(App().m_messages.empty());
 }
 
-TEST_F(ParamDlgTest, AQuickClickSendsOneStepOnly)
-{
-    HWND hDlg = Open(pip);
-    MoveCursorOnto(Item(hDlg, IDC_PARAM_SATURATION_DOWN));
-    Click(hDlg, IDC_PARAM_SATURATION_DOWN);
-    EXPECT_FALSE(m_dlg->IsRepeating());
-    PumpFor(4 * CParamDlg::REPEAT_PERIOD);
-    EXPECT_EQ("SetSaturation(3,1,0)", link.Joined());
-}
-
 TEST_F(ParamDlgTest, RepetitionStopsWhenTheButtonIsNoLongerHeld)
 {
     HWND hDlg = Open(pip);
