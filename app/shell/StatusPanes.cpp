@@ -1,10 +1,21 @@
 #include "app/shell/StatusPanes.h"
 
+#include "fx/win/TextFont.h"
+
 #include <commctrl.h>
 
 BOOL CStatusPanes::Create(CWnd* pParent, UINT nID)
 {
-    return CreateEx(0, "msctls_statusbar32", "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, CRect(0, 0, 0, 0), pParent, nID);
+    if (!CreateEx(0, "msctls_statusbar32", "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, CRect(0, 0, 0, 0), pParent,
+                  nID))
+        return FALSE;
+    // The system's status font may lack the Latin or the Chinese glyphs of the pane texts,
+    // depending on the code page: the same font in a face that has both.
+    const LOGFONTW lf = fx::SystemTextFont(fx::SystemFont::Status);
+    m_font.DeleteObject();
+    if (m_font.CreateFontIndirect(&lf))
+        SetFont(m_font, FALSE);
+    return TRUE;
 }
 
 BOOL CStatusPanes::SetIndicators(const UINT* lpIDArray, int nIDCount)

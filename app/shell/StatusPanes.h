@@ -22,4 +22,5 @@ public:
 
 private:
     std::vector<CString> m_texts;
+    CFont m_font;  // the panes' font, made fit for Latin and Chinese
 };
