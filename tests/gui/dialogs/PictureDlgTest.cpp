@@ -7,6 +7,7 @@
 #include "app/shell/dialogs/PictureDialogs.h"
 #include "app/shell/dialogs/SubWindowDlg.h"
 #include "app/shell/dialogs/TransparencyDlg.h"
+#include "app/shell/dialogs/WallViewDialogs.h"
 #include "app/shell/DialogItems.h"
 #include "tests/gui/dialogs/DialogTestSupport.h"
 
@@ -298,4 +299,48 @@ TEST_F(DialogTest, QuickEdgeMaskListsAreEmptyAndConfirmSendsNothing)
     EXPECT_EQ(IDOK, OpenEdgeMaskDialog(nullptr));
     EXPECT_TRUE(link.calls.empty());
     EXPECT_TRUE(titles.titles.empty());
+}
+
+namespace {
+
+// The caption of the dialog the wall view opened, then closed with Escape.
+std::wstring g_openedCaption;
+
+void NoteAndClose(HWND hDlg)
+{
+    wchar_t text[64] = {};
+    ::GetWindowTextW(hDlg, text, 64);
+    g_openedCaption = text;
+    ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+}  // namespace
+
+TEST_F(DialogTest, WallViewOpensEachDialogForItsWindow)
+{
+    CWnd view;
+    ASSERT_TRUE(view.CreateEx(0, nullptr, "view", WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+    CWallViewDialogs dialogs(&view);
+    WallViewDialogs& asView = dialogs;
+    CPIPCell pip;
+    pip.setNumber(2);
+    struct Case {
+        void (*open)(WallViewDialogs&, CPIPCell&);
+        const wchar_t* caption;
+    };
+    const Case cases[] = {
+        {[](WallViewDialogs& d, CPIPCell& p) { d.pipTransparency(p); }, L"屏幕微调"},
+        {[](WallViewDialogs& d, CPIPCell& p) { d.pictureParameters(p); }, L"参数调整"},
+        {[](WallViewDialogs& d, CPIPCell& p) { d.pipFineAdjust(p); }, L"子窗口调整"},
+        {[](WallViewDialogs& d, CPIPCell&) { d.edgeMask(nullptr); }, L"快速边缘屏蔽设置"},
+    };
+    for (const Case& c : cases) {
+        g_openedCaption.clear();
+        WhenDialogUp(NoteAndClose);
+        fxtest::ModalTimeout guard(10000);
+        c.open(asView, pip);
+        EXPECT_EQ(std::wstring(c.caption), g_openedCaption);
+    }
+    EXPECT_TRUE(link.calls.empty());
+    view.DestroyWindow();
 }
