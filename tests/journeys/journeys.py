@@ -26,6 +26,7 @@ IDC_COMM_PORT, IDC_COMM_TIMEOUT, IDC_COMM_BAUD = 1010, 1042, 1043
 WRONG_PASSWORD = "密码错误，请重试！"
 ADMIN_PASSWORD = "807162"
 OPEN_PORT_FAILED = "打开串口设备失败"
+STATUS_BAR_ID = 59393
 CAPTION_HEIGHT = 25  # the skinned caption band; the close button sits 30..5 px from the right
 
 JOURNEYS = {}
@@ -220,8 +221,37 @@ def comm_absent_port_at_login(s):
     check(s.read_com_ini().get("commport") == str(s.com), "com.ini names the chosen port: %r" % s.read_com_ini())
     check(s.tree().top(text=LOGIN_TITLE) is None, "the login continued into the program")
     no_anomalies(s)
+    status_pane_follows_the_port(s, frame)
     s.screenshot()
     exit_program(s, frame)
+
+
+def status_pane_follows_the_port(s, frame):
+    """Pane 1 (the right half of the status bar) says 连接 while the machine lists the configured
+    port and 断开 once it no longer does, within the frame's one-second refresh; listing the
+    port again brings back the very same picture."""
+    bar = frame.control(ident=STATUS_BAR_ID)
+    check(bar is not None, "the main window has its status bar")
+    left, top, right, bottom = bar.rect
+    pane = (left + (right - left) // 2 + 4, top + 3, right - 24, bottom - 3)
+    listed = wait_until("pane 1 to settle", lambda: stable_region(s, pane))
+    s.list_port(s.com, remove=True)
+    absent = wait_until("pane 1 to show the port gone", lambda: changed_region(s, pane, listed))
+    s.screenshot("port-gone")
+    s.list_port(s.com)
+    wait_until("pane 1 to show the port again", lambda: s.region(pane) == listed or None)
+    check(absent != listed, "the pane changed")
+
+
+def stable_region(s, rect):
+    first = s.region(rect)
+    time.sleep(0.3)
+    return first if s.region(rect) == first else None
+
+
+def changed_region(s, rect, before):
+    now = s.region(rect)
+    return now if now != before else None
 
 
 @journey
