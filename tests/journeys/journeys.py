@@ -364,6 +364,30 @@ def power_with_vanish(s):
     exit_program(s, frame)
 
 
+@journey
+def operations_hold_steady(s):
+    """A short endurance run: forty power operations in a row. Every frame reaches tzsim in
+    order (开机, 关机, ...), none is malformed, the program's windows after the last operation
+    are those after the tenth (nothing leaks a window), and the program still answers its exit
+    prompt. bench/operator runs the long version and prints memory and the cycle."""
+    frame = start_logged_in(s, "User", "")
+    control_view_button(s, frame, IDC_CV_POWER_ON)
+    operations = 40
+    windows_after_10 = None
+    for i in range(operations):
+        press_power(s, frame, i % 2 == 0, i)
+        if i + 1 == 10:
+            windows_after_10 = sorted((w.cls, w.id) for w in s.tree().windows)
+    wait_until("tzsim to count every frame", lambda: len(power_frames(s)) >= operations)
+    meanings = [m for _, m in power_frames(s)]
+    check(meanings == ["SetPower on", "SetPower off"] * (operations // 2), "every frame, in order: %r" % meanings)
+    no_anomalies(s)
+    check(sorted((w.cls, w.id) for w in s.tree().windows) == windows_after_10,
+          "the same windows after the tenth and the last operation")
+    s.screenshot()
+    exit_program(s, frame)
+
+
 JOURNEY_TIMEOUT_NOTE = "each journey's ctest time-out is in CMakeLists.txt"
 
 
