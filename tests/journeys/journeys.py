@@ -125,6 +125,47 @@ def control_view_button(s, frame, ident):
     return button
 
 
+# The ribbon's 控制 tab (Alt+T) holds, in the menu's order: 开机, 关机, 系统设置, 通讯设置,
+# 工程设置, 矩阵切换; its buttons are no windows and are found through their tooltips.
+CONTROL_TAB_KEY = "alt+t"
+CONTROL_TAB_BUTTONS = 6
+RIBBON_SYSTEM, RIBBON_COMM, RIBBON_FACTORY, RIBBON_MATRIX = 3, 4, 5, 6
+ROLE_REFUSAL = "只有管理员身份才能对此进行操作！"
+FACTORY_TITLE = "工厂设置"
+
+
+def ribbon_control_button(s, frame, ordinal):
+    """Opens the 控制 tab with its accelerator and gives the button at that place (1-based)."""
+    if not any(w.cls == "luRibbonBar" for w in frame.descendants()):
+        exit_program(s, frame)
+        raise JourneySkipped("the main window has no ribbon")
+    s.click(frame, frame.width // 2, frame.height - 60)  # the keyboard goes to the main window
+    s.key(CONTROL_TAB_KEY)
+
+    def shown():
+        tree = s.tree()
+        by_owner = {}
+        for t in tree.tools:
+            if t.visible and t.width > 0:
+                by_owner.setdefault(t.parent, []).append(t)
+        for tools in by_owner.values():
+            if len(tools) == CONTROL_TAB_BUTTONS:
+                return sorted(tools, key=lambda t: t.rect[0])[ordinal - 1]
+        return None
+    return wait_until("the 控制 tab's buttons", shown)
+
+
+def choose_in_list(s, dialog_title, ident, text):
+    """Opens a drop-down list, moves to the entry by the keyboard and closes it with Enter."""
+    combo = s.tree().top(text=dialog_title).control(ident=ident)
+    check(text in combo.items, "%r is offered: %r" % (text, combo.items))
+    s.click(combo)
+    steps = combo.items.index(text) - combo.sel
+    s.key(*(["Down"] * steps if steps > 0 else ["Up"] * -steps), "Return")
+    wait_until("%s to be chosen" % text,
+               lambda: s.tree().top(text=dialog_title).control(ident=ident).sel == combo.items.index(text))
+
+
 def power_frames(s):
     return [(f, meaning) for f, meaning in s.frames() if meaning.startswith("SetPower")]
 
@@ -388,6 +429,73 @@ def operations_hold_steady(s):
           "the same windows after the tenth and the last operation")
     s.screenshot()
     exit_program(s, frame)
+
+
+@journey
+def comm_settings_absent_port_and_back(s):
+    """From the main window (ribbon 控制, 通讯设置): a port that the machine lists but nothing
+    answers on is written to com.ini, reconnecting fails with the composed message and the
+    dialog stays; pane 1 names the new port. Choosing the simulator's port again reconnects,
+    com.ini and pane 1 come back exactly, and the next command reaches the device."""
+    frame = start_logged_in(s, "User", "")
+    s.list_port(s.absent_com)
+    bar = frame.control(ident=STATUS_BAR_ID)
+    left, top, right, bottom = bar.rect
+    pane = (left + (right - left) // 2 + 4, top + 3, right - 24, bottom - 3)
+    before = wait_until("pane 1 to settle", lambda: stable_region(s, pane))
+
+    s.click(ribbon_control_button(s, frame, RIBBON_COMM))
+    comm = s.wait_window("the communication settings", lambda t: t.top(text=COMM_TITLE))
+    check(comm.control(ident=IDC_COMM_PORT).items[comm.control(ident=IDC_COMM_PORT).sel] == "COM%d" % s.com,
+          "the configured port is preselected")
+    choose_in_list(s, COMM_TITLE, IDC_COMM_PORT, "COM%d" % s.absent_com)
+    s.click(comm.control(ident=IDOK))
+    box = s.wait_window("the reconnection failure", lambda t: t.message_box())
+    check(any(OPEN_PORT_FAILED in text for text in box.texts()), "the failure: %r" % box.texts())
+    s.answer_box(None, IDOK)
+    comm = s.wait_window("the dialog to stay", lambda t: t.top(text=COMM_TITLE))
+    check(s.read_com_ini().get("commport") == str(s.absent_com), "the settings stay written")
+    s.click(comm.control(ident=IDCANCEL))
+    s.wait_gone("the communication settings", lambda t: t.top(text=COMM_TITLE))
+    wait_until("pane 1 to name the other port", lambda: changed_region(s, pane, before))
+    s.screenshot("absent")
+
+    s.click(ribbon_control_button(s, frame, RIBBON_COMM))
+    s.wait_window("the communication settings", lambda t: t.top(text=COMM_TITLE))
+    choose_in_list(s, COMM_TITLE, IDC_COMM_PORT, "COM%d" % s.com)
+    s.click(s.tree().top(text=COMM_TITLE).control(ident=IDOK))
+    s.wait_gone("the communication settings", lambda t: t.top(text=COMM_TITLE))
+    check(s.tree().message_box() is None, "reconnecting to the simulator succeeds")
+    check(s.read_com_ini().get("commport") == str(s.com), "com.ini names the simulator's port again")
+    wait_until("pane 1 to be as before", lambda: s.region(pane) == before or None)
+    press_power(s, frame, True, 0)
+    wait_until("tzsim to be on", lambda: s.state() and s.state()["power"] is True)
+    no_anomalies(s)
+    s.screenshot()
+    exit_program(s, frame)
+
+
+@journey
+def factory_settings_by_role(s):
+    """工程设置 refuses a User with "只有管理员身份才能对此进行操作！"; the Administrator gets the
+    factory settings dialog."""
+    frame = start_logged_in(s, "User", "")
+    s.click(ribbon_control_button(s, frame, RIBBON_FACTORY))
+    s.answer_box(ROLE_REFUSAL, IDOK)
+    check(s.tree().top(text=FACTORY_TITLE) is None, "no factory settings for a User")
+    exit_program(s, frame)
+
+    s.program = None
+    s.start_program()
+    login(s, "Administrator", ADMIN_PASSWORD)
+    frame = main_frame(s)
+    s.click(ribbon_control_button(s, frame, RIBBON_FACTORY))
+    dialog = s.wait_window("the factory settings", lambda t: t.top(text=FACTORY_TITLE))
+    check(s.tree().message_box() is None, "no refusal for the Administrator")
+    s.screenshot()
+    s.click(dialog.control(ident=IDOK, cls="Button"))  # "关闭(&C)"
+    s.wait_gone("the factory settings", lambda t: t.top(text=FACTORY_TITLE))
+    exit_program(s, main_frame(s))
 
 
 JOURNEY_TIMEOUT_NOTE = "each journey's ctest time-out is in CMakeLists.txt"

@@ -101,6 +101,16 @@ class Tree:
     def __init__(self, data):
         self.processes = data.get("processes", 0)
         self.windows = [Window(r, self) for r in data.get("windows", [])]
+        # Buttons that are no windows (a toolbar's), as their tooltips know them.
+        self.tools = [Window(dict(r, cls="tool", depth=-1, parent=r["owner"], hwnd=0), self)
+                      for r in data.get("tools", [])]
+
+    def tool(self, text):
+        """The visible toolbar button whose tip is text."""
+        for t in self.tools:
+            if t.visible and t.text == text and t.width > 0:
+                return t
+        return None
 
     def tops(self):
         return [w for w in self.windows if w.depth == 0]

@@ -5,12 +5,15 @@
 // runner reads files, never our standard output).
 //
 //   journey_probe tree OUT [EXE]      every visible window of the processes named EXE
-//                                     (default TaveloPro.exe) and all their descendants
+//                                     (default TaveloPro.exe) and all their descendants, and the
+//                                     tools of their tooltip controls: the buttons that are no
+//                                     windows (the toolbars' buttons), with text and screen rect
 //   journey_probe proc OUT [EXE]      working set, peak working set, GDI and USER objects, handles
 //   journey_probe serialcomm N [del]  list (or remove) COMN under HARDWARE\DEVICEMAP\SERIALCOMM
 //   journey_probe managed OUT VALUE   sets Wine's X11 "Managed" value (- removes it) and writes
 //                                     the previous one (- when there was none) to OUT
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
@@ -144,6 +147,48 @@ struct TreeWriter {
     }
 };
 
+// The tools of one tooltip control of another process. The tool records and their texts are
+// read through a block of the owner's memory, as the messages carry pointers into it.
+void WriteTools(FILE* out, HWND tip, DWORD pid, bool& bFirst)
+{
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process == nullptr)
+        return;
+    const SIZE_T TEXT_CHARS = 256;
+    const SIZE_T size = sizeof(TTTOOLINFOW) + TEXT_CHARS * sizeof(wchar_t);
+    auto* remote = static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    DWORD_PTR count = 0;
+    if (remote != nullptr)
+        ::SendMessageTimeoutW(tip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &count);
+    for (DWORD_PTR i = 0; remote != nullptr && i < count && i < 512; ++i) {
+        TTTOOLINFOW info = {};
+        info.cbSize = sizeof(info);
+        info.lpszText = reinterpret_cast<LPWSTR>(remote + sizeof(TTTOOLINFOW));
+        wchar_t text[TEXT_CHARS] = {};
+        SIZE_T done = 0;
+        ::WriteProcessMemory(process, remote, &info, sizeof(info), &done);
+        ::WriteProcessMemory(process, remote + sizeof(TTTOOLINFOW), text, sizeof(text), &done);
+        DWORD_PTR ok = 0;
+        ::SendMessageTimeoutW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &ok);
+        if (!ok)
+            continue;
+        ::ReadProcessMemory(process, remote, &info, sizeof(info), &done);
+        ::ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text, sizeof(text) - sizeof(wchar_t), &done);
+        if (info.uFlags & TTF_IDISHWND)
+            continue;  // a tool that is a window is in the tree already
+        RECT rc = info.rect;
+        ::MapWindowPoints(info.hwnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        std::fprintf(out, "%s  {\"owner\": %llu, \"id\": %llu, \"text\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %s}",
+                     bFirst ? "" : ",\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hwnd)),
+                     static_cast<unsigned long long>(info.uId), Json(text).c_str(), rc.left, rc.top, rc.right, rc.bottom,
+                     ::IsWindowVisible(info.hwnd) ? "true" : "false");
+        bFirst = false;
+    }
+    if (remote != nullptr)
+        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+}
+
 int Tree(const wchar_t* path, const std::wstring& exe)
 {
     const std::set<DWORD> ids = ProcessesNamed(exe);
@@ -164,6 +209,21 @@ int Tree(const wchar_t* path, const std::wstring& exe)
     TreeWriter writer{out};
     for (const auto& top : tops)
         writer.Window(top.first, nullptr, top.second, 0);
+    std::fprintf(out, "\n], \"tools\": [\n");
+    // Tooltip controls are hidden top-level windows while no tip shows.
+    std::vector<std::pair<HWND, DWORD>> tips;
+    struct TipCtx { const std::set<DWORD>* ids; std::vector<std::pair<HWND, DWORD>>* tips; } tipCtx = {&ids, &tips};
+    ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
+        auto* c = reinterpret_cast<TipCtx*>(lp);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(h, &pid);
+        if (c->ids->count(pid) && _wcsicmp(ClassOf(h).c_str(), TOOLTIPS_CLASSW) == 0)
+            c->tips->push_back({h, pid});
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&tipCtx));
+    bool bFirstTool = true;
+    for (const auto& tip : tips)
+        WriteTools(out, tip.first, tip.second, bFirstTool);
     std::fprintf(out, "\n]}\n");
     std::fclose(out);
     return 0;
