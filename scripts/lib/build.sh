@@ -2,6 +2,7 @@
 #   build_native   gcc, AddressSanitizer + UBSan, the tests and tools   -> build/native
 #   build_fuzz     clang libFuzzer targets only                         -> build/fuzz
 #   build_win      MinGW-w64 x64, static runtime, the shipped products  -> build/win
+#   build_installer  the Windows installer (NSIS) over build_win's products -> build/dist
 #   TAVELO_BUILD   build folder (default ROOT/build); BUILD_TARGETS limits what is built
 BUILD_JOBS=${BUILD_JOBS:-$(nproc)}
 TAVELO_BUILD=${TAVELO_BUILD:-$ROOT/build}
@@ -61,4 +62,8 @@ build_win() {
       { cat "$dir.configure.log"; return 1; }
   fi
   _build "$dir"
+}
+
+build_installer() {
+  BUILD_TARGETS=installer build_win
 }

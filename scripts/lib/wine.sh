@@ -14,7 +14,9 @@ wine_env() {
   export WINEPREFIX="$1"
   export WINEDEBUG=-all
   export WINEARCH=win64
-  export WINEDLLOVERRIDES="mscoree,mshtml="   # no Mono or Gecko installer prompts
+  # No Mono or Gecko installer prompts; no menu entries or desktop files on the host for the
+  # shortcuts a program (an installer) creates.
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
   # Code page 936 (GBK) as the ANSI code page; the locale need not be installed for Wine.
   export LC_ALL=zh_CN.UTF-8 2>/dev/null
 }

@@ -51,6 +51,7 @@ BOOL CLuButton::IsRadio() const { return Kind() == kRadio || Kind() == kAutoRadi
 BOOL CLuButton::IsGroupBox() const { return Kind() == kGroup; }
 BOOL CLuButton::IsThreeState() const { return Kind() == k3State || Kind() == kAuto3State; }
 BOOL CLuButton::IsDefaultButton() const { return Kind() == kDefPush; }
+BOOL CLuButton::IsSkinnedKind() const { return IsButton() || IsCheckBox() || IsRadio() || IsGroupBox(); }
 
 // ---- Creation and set-up ----
 
@@ -225,6 +226,10 @@ void CLuButton::RedrawAll()
 
 void CLuButton::OnLButtonDown(UINT, CPoint point)
 {
+    if (!IsSkinnedKind()) {
+        Default();
+        return;
+    }
     if (m_bMouseDown || !HitTest(point) || GetCapture() == this || !IsWindowEnabled())
         return;
     SetCapture();
@@ -237,6 +242,10 @@ void CLuButton::OnLButtonDown(UINT, CPoint point)
 
 void CLuButton::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
+    if (!IsSkinnedKind()) {
+        Default();
+        return;
+    }
     // A quick second click is a click of its own.
     OnLButtonDown(nFlags, point);
     if (IsRadio() || (GetStyle() & BS_NOTIFY))
@@ -245,6 +254,10 @@ void CLuButton::OnLButtonDblClk(UINT nFlags, CPoint point)
 
 void CLuButton::OnLButtonUp(UINT, CPoint point)
 {
+    if (!IsSkinnedKind()) {
+        Default();
+        return;
+    }
     if (!m_bMouseDown)
         return;
     // Cleared first: losing the capture below is not a capture taken away.
@@ -430,7 +443,7 @@ void CLuButton::PaintGroupBox(CDC& dc)
 
 void CLuButton::OnPaint()
 {
-    if (IsButton()) {
+    if (!IsCheckBox() && !IsRadio() && !IsGroupBox()) {
         Default();  // the system sends WM_DRAWITEM, which comes back as DrawItem
         return;
     }

@@ -22,7 +22,7 @@
 // Bits of the inner state.
 #define LU_BTNSTATE_PUSHED 0x0001  // drawn pushed (the system's BM_SETSTATE highlight)
 #define LU_BTNSTATE_HOT 0x0002     // the pointer is over the button
-#define LU_BTNSTATE_FOCUS 0x0100   // the button has the keyboard focus
+#define LU_BTNSTATE_FOCUS 0x0008   // the button has the keyboard focus (BST_FOCUS)
 
 class LULIB_API CLuButton : public CButton, public CLuControlBase {
     DECLARE_DYNCREATE(CLuButton)
@@ -43,6 +43,8 @@ public:
     BOOL IsGroupBox() const;
     BOOL IsThreeState() const;
     BOOL IsDefaultButton() const;
+    // Kinds outside the table (owner-drawn, split buttons ...) keep the system's behaviour.
+    BOOL IsSkinnedKind() const;
 
     UINT GetInState() const;
     void SetInState(UINT nState);

@@ -3,6 +3,7 @@
 #include "fx/win/Text.h"
 #include "fx/win/WinApp.h"
 #include "skin/core/LuLibAux.h"
+#include "skin/frame/FrameWnd.h"
 #include "skin/theme/Theme.h"
 
 IMPLEMENT_DYNCREATE(CLuDialog, CDialog)
@@ -137,7 +138,7 @@ void CLuDialog::PaintNonClient(CDC& dc)
         return;
     const CRect rc = WindowRectAtOrigin();
     m_captionButtons.Layout(rc, GetStyle());
-    PaintCaptionFrame(dc, rc, CaptionIcon(), GetWindowText());
+    PaintCaptionFrame(dc, rc, CaptionIcon(), GetWindowText(), m_captionButtons.TextRight(CaptionBandRect(rc)));
     m_captionButtons.Paint(dc);
 }
 
@@ -180,7 +181,7 @@ void CLuDialog::RedrawFrame()
 
 void CLuDialog::RedrawSinkButton(UINT nButton)
 {
-    CaptionButton* pButton = m_captionButtons.Find(nButton);
+    CLuTButton* pButton = m_captionButtons.Find(nButton);
     if (pButton == nullptr || !IsWindowVisible())
         return;
     CWindowDC dc(this);
@@ -202,10 +203,10 @@ LRESULT CLuDialog::OnNcHitTest(CPoint point)
     if (!rc.PtInRect(pt))
         return HTNOWHERE;
     m_captionButtons.Layout(rc, GetStyle());
-    if (CaptionButton* pButton = m_captionButtons.HitTest(pt)) {
-        switch (pButton->GetButton()) {
-        case kButtonClose: return HTCLOSE;
-        case kButtonMinimize: return HTMINBUTTON;
+    if (CLuTButton* pButton = m_captionButtons.HitTest(pt)) {
+        switch (pButton->GetButtonNumber()) {
+        case LU_CAPBTN_CLOSE: return HTCLOSE;
+        case LU_CAPBTN_MIN: return HTMINBUTTON;
         default: return HTMAXBUTTON;
         }
     }
@@ -215,8 +216,8 @@ LRESULT CLuDialog::OnNcHitTest(CPoint point)
         return HTCAPTION;
     if (!(GetStyle() & WS_THICKFRAME))
         return HTBORDER;
-    const bool left = pt.x < kFrameBorder, right = pt.x >= rc.right - kFrameBorder;
-    const bool top = pt.y < kFrameBorder, bottom = pt.y >= rc.bottom - kFrameBorder;
+    const bool left = pt.x < LU_FRAME_BORDER, right = pt.x >= rc.right - LU_FRAME_BORDER;
+    const bool top = pt.y < LU_FRAME_BORDER, bottom = pt.y >= rc.bottom - LU_FRAME_BORDER;
     if (top)
         return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
     if (bottom)
@@ -231,8 +232,10 @@ static bool IsCaptionButtonHit(UINT nHitTest)
 
 void CLuDialog::OnNcMouseMove(UINT nHitTest, CPoint point)
 {
-    if (HasSkinnedCaption())
-        m_captionButtons.OnMouseMove(ScreenToWindowPoint(point));
+    if (HasSkinnedCaption()) {
+        m_captionButtons.Layout(WindowRectAtOrigin(), GetStyle());
+        m_captionButtons.OnMouseMove(::GetKeyState(VK_LBUTTON) < 0 ? MK_LBUTTON : 0, ScreenToWindowPoint(point));
+    }
     if (!IsCaptionButtonHit(nHitTest))
         CDialog::OnNcMouseMove(nHitTest, point);
 }
@@ -240,6 +243,7 @@ void CLuDialog::OnNcMouseMove(UINT nHitTest, CPoint point)
 void CLuDialog::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     if (HasSkinnedCaption() && IsCaptionButtonHit(nHitTest)) {
+        m_captionButtons.Layout(WindowRectAtOrigin(), GetStyle());
         m_captionButtons.OnLButtonDown(ScreenToWindowPoint(point));
         return;
     }
@@ -259,7 +263,7 @@ void CLuDialog::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
 void CLuDialog::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_bBtnCapture) {
-        m_captionButtons.OnMouseMove(ClientToWindowPoint(point));
+        m_captionButtons.OnMouseMove(nFlags, ClientToWindowPoint(point));
         return;
     }
     CDialog::OnMouseMove(nFlags, point);
@@ -313,13 +317,13 @@ void CLuDialog::RelsCapture()
 void CLuDialog::OnClick(UINT nButton)
 {
     switch (nButton) {
-    case kButtonClose:
+    case LU_CAPBTN_CLOSE:
         SendMessage(WM_SYSCOMMAND, SC_CLOSE);
         break;
-    case kButtonMinimize:
+    case LU_CAPBTN_MIN:
         SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
         break;
-    case kButtonMaximize:
+    case LU_CAPBTN_MAX:
         SendMessage(WM_SYSCOMMAND, IsZoomed() ? SC_RESTORE : SC_MAXIMIZE);
         break;
     default:

@@ -192,6 +192,7 @@ bool SaveBitmap(const char* path)
 }  // namespace
 
 // Pages of their own files, chosen with "--page NAME [--save FILE]".
+int RunControlsPage(const char* savePath);
 int RunFramePage(const char* pszSave);
 int RunMenuPage(const char* savePath);
 
@@ -209,7 +210,9 @@ int main(int argc, char** argv)
             pszSave = argv[i + 1];
     }
     if (pszPage != nullptr) {
-        if (std::strcmp(pszPage, "frame") == 0) {
+        if (std::strcmp(pszPage, "controls") == 0) {
+            result = RunControlsPage(pszSave);
+        } else if (std::strcmp(pszPage, "frame") == 0) {
             result = RunFramePage(pszSave);
         } else if (std::strcmp(pszPage, "menu") == 0) {
             result = RunMenuPage(pszSave);

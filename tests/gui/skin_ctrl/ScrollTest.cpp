@@ -3,6 +3,7 @@
 // send, auto-repeat while held, and a scroll window laying out, moving, showing and losing its
 // child.
 #include "skin/core/LuLibAux.h"
+#include "skin/ctrl/ScrollView.h"
 #include "skin/ctrl/ScrollWnd.h"
 #include "tests/gui/skin_ctrl/CtrlTestSupport.h"
 
@@ -347,4 +348,60 @@ TEST_F(ScrollWndTest, ChildGoingDestroysALibraryMadeScrollWindowSafely)
     child.DestroyWindow();
     EXPECT_FALSE(::IsWindow(hScroll));
     EXPECT_EQ(LuLibAux::CtrlFromHandle(hScroll), nullptr);
+}
+
+namespace {
+
+// A document of 1000 x 800 pixels; remembers the viewport origin it was drawn with.
+class CDocView : public CLuScrollView {
+public:
+    CPoint m_drawnOrigin{-1, -1};
+    void OnDraw(CDC* pDC) override
+    {
+        m_drawnOrigin = pDC->GetViewportOrg();
+        pDC->FillSolidRect(0, 0, 1000, 800, RGB(255, 255, 255));
+    }
+};
+
+}  // namespace
+
+TEST_F(ScrollWndTest, ScrollViewWrapsItselfAndScrollsItsDocument)
+{
+    auto* pView = new CDocView;  // a view deletes itself with its window
+    ASSERT_TRUE(pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), &m_host, 0xE900));
+    CLuScrollWnd* pScroll = pView->GetScrollWnd();
+    EXPECT_EQ(pView->GetParent(), pScroll);
+    EXPECT_EQ(pScroll->GetParent(), &m_host);
+    // Laid out by its parent as any view: the scroll window takes the place.
+    pView->MoveWindow(10, 10, 300, 200);
+    EXPECT_EQ(ChildRectIn(*pScroll, m_host), CRect(10, 10, 310, 210));
+
+    pView->SetScrollSizes(CSize(1000, 800), CSize(0, 0), CSize(0, 0));
+    CSize bars;
+    pScroll->GetScrollBarSizes(bars);
+    EXPECT_EQ(bars, CSize(16, 16));
+    EXPECT_EQ(ChildRectIn(*pView, *pScroll), CRect(0, 0, 284, 184));
+    EXPECT_EQ(pScroll->GetScrollLimit(SB_VERT), 800 - 184);
+
+    // A line is a tenth of a page, a page a tenth of the document.
+    pScroll->SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 8));
+    pScroll->SendMessage(WM_HSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(100, 8));
+    pScroll->SendMessage(WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(100, 800 - 184));
+    pView->ScrollToPosition(CPoint(5000, -3));
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(1000 - 284, 0));
+    ShowAndPaint(m_host.GetSafeHwnd());
+    EXPECT_EQ(pView->m_drawnOrigin, CPoint(-(1000 - 284), 0));
+
+    // A document that fits needs no bars.
+    pView->SetScrollSizes(CSize(100, 100));
+    pScroll->GetScrollBarSizes(bars);
+    EXPECT_EQ(bars, CSize(0, 0));
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(0, 0));
+
+    const HWND hScroll = pScroll->GetSafeHwnd();
+    pView->DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hScroll));
 }

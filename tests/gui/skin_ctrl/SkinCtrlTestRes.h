@@ -8,6 +8,7 @@
 #define IDD_PAGE1 104
 #define IDD_PAGE2 105
 #define IDD_SMALL 106
+#define IDD_SHEET 107
 
 #define IDC_PUSH 1001
 #define IDC_CHECK 1002
@@ -23,6 +24,10 @@
 #define IDC_LOGIN 1012
 #define IDC_LABEL 1013
 #define IDC_COMBO_EDIT 1014
+
+// The property sheet's tag and book controls (the library's default ids).
+#define IDC_SHEET_TAG 0x7F10
+#define IDC_SHEET_BOOK 0x7F11
 
 // A string resource whose id is also a control id.
 #define IDS_LABEL IDC_LABEL
