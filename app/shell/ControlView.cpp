@@ -25,6 +25,13 @@ BEGIN_MESSAGE_MAP(CControlView, CScrollDialog)
     ON_BN_CLICKED(IDC_CV_EXIT, OnExit)
 END_MESSAGE_MAP()
 
+namespace {
+
+// No colour of the logo is this one, so none of it turns transparent.
+const COLORREF LOGO_MASK = RGB(255, 0, 255);
+
+}  // namespace
+
 CControlView::CControlView() : CScrollDialog(IDD, nullptr), m_brFace(FACE_COLOR)
 {
 }
@@ -32,7 +39,10 @@ CControlView::CControlView() : CScrollDialog(IDD, nullptr), m_brFace(FACE_COLOR)
 BOOL CControlView::OnInitDialog()
 {
     const BOOL result = CScrollDialog::OnInitDialog();
-    m_bmLogo.LoadBitmap(IDB_LOGO);
+    // The logo is a link that only tells this view of a click, which nothing here answers.
+    const CRect logo = LogoRect(GetTotalSize());
+    if (m_wndLogo.Create("", WS_CHILD | WS_VISIBLE | LU_HLS_NOTIFY, logo, this, IDC_LOGO))
+        m_wndLogo.SetLinkIcon(IDB_LOGO, 1, LOGO_MASK);
     // The hidden radio pair shows the link state the program starts with.
     CheckRadioButton(IDC_CV_ONLINE, IDC_CV_OFFLINE, g_nOnline ? IDC_CV_ONLINE : IDC_CV_OFFLINE);
     return result;
@@ -53,15 +63,14 @@ void CControlView::PaintView(CDC& dc)
     CLuPainter::DrawRoundRect(dc, frame, FRAME_COLOR);
     frame.DeflateRect(1, 1);
     CLuPainter::DrawRoundRect(dc, frame, INNER_FRAME_COLOR);
-    if (m_bmLogo.GetSafeHandle() == nullptr)
+}
+
+void CControlView::PlaceLogo(int cx, int cy)
+{
+    if (m_wndLogo.GetSafeHwnd() == nullptr)
         return;
-    CDC memory;
-    if (!memory.CreateCompatibleDC(dc.GetSafeHdc()))
-        return;
-    CScopedSelect select(memory, m_bmLogo);
-    const CRect logo = LogoRect(rc.Size());
-    const CSize size = m_bmLogo.GetSize();
-    dc.StretchBlt(logo.left, logo.top, logo.Width(), logo.Height(), memory.GetSafeHdc(), 0, 0, size.cx, size.cy, SRCCOPY);
+    const CRect logo = LogoRect(CSize(cx, cy));
+    m_wndLogo.SetWindowPos(nullptr, logo.left, logo.top, logo.Width(), logo.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CControlView::OnPaint()
@@ -79,6 +88,7 @@ void CControlView::OnSize(UINT nType, int cx, int cy)
 {
     CScrollDialog::OnSize(nType, cx, cy);
     // The logo keeps its distance to the bottom, and the frame follows the edges.
+    PlaceLogo(cx, cy);
     Invalidate(FALSE);
 }
 

@@ -1,12 +1,13 @@
 // CControlView: the control view "控制视图" (template 132) in the frame's left bar: 功能选择 with
 // the buttons 新建场景 (the split menu), 添加窗口, 删除窗口, 开机 and 关机, and the buttons the
 // template keeps hidden (联机/脱机, 系统设置, 加载场景, 保存场景, 退出). Every button is handed to
-// the workspace. It paints a light face with a double rounded frame and the logo (picture 165)
-// near its bottom-left corner.
+// the workspace. It paints a light face with a double rounded frame; a hyperlink control that
+// only shows picture 165 is its logo near the bottom-left corner.
 #pragma once
 
 #include "app/shell/ScrollDialog.h"
 #include "fx/win/Gdi.h"
+#include "skin/ctrl/HyperLink.h"
 
 class CWorkspace;
 
@@ -20,7 +21,8 @@ public:
         LOGO_HEIGHT = 144,
         LOGO_BOTTOM_GAP = 30,      // from the logo's bottom to the view's bottom
         FRAME_INSET = 10,          // left, top and right of the outer rounded frame
-        FRAME_INSET_BOTTOM = 5
+        FRAME_INSET_BOTTOM = 5,
+        IDC_LOGO = 1100
     };
     static const COLORREF FACE_COLOR = 0xE2D8D8;
     static const COLORREF FRAME_COLOR = 0xA69C9C;
@@ -33,8 +35,9 @@ public:
 
     // The logo's place for a client area of that size.
     static CRect LogoRect(const CSize& sizeClient);
-    // Face, frames and logo on any DC of the client area.
+    // Face and frames on any DC of the client area.
     void PaintView(CDC& dc);
+    CLuHyperLink& GetLogo() { return m_wndLogo; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -61,6 +64,8 @@ protected:
 
 private:
     CWorkspace* m_pWorkspace = nullptr;
-    CBitmap m_bmLogo;
+    CLuHyperLink m_wndLogo;
     CBrush m_brFace;
+
+    void PlaceLogo(int cx, int cy);
 };
