@@ -52,12 +52,20 @@ function(tavelo_add_components)
   foreach(dir ${ARGN})
     if(EXISTS ${CMAKE_SOURCE_DIR}/${dir}/CMakeLists.txt)
       add_subdirectory(${dir})
+    else()
+      # A folder that arrives later (a merge, a checkout) must reconfigure an existing build.
+      get_filename_component(parent ${CMAKE_SOURCE_DIR}/${dir} DIRECTORY)
+      if(EXISTS ${parent})
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${parent})
+      endif()
     endif()
   endforeach()
 endfunction()
 
 # add_subdirectory for every child folder of the current one that has a CMakeLists.txt.
 function(tavelo_add_child_folders)
+  # New child folders reconfigure an existing build.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR})
   file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/*)
   list(SORT children)
   foreach(child ${children})

@@ -87,11 +87,11 @@ int CSerialComm::ReadClock(unsigned char* flag, unsigned char* second, unsigned 
     return COMM_OK;
 }
 
-// Timer replies carry no seconds: byte 5 is skipped.
-int CSerialComm::ReadPowerOffTimer(unsigned char* flag, unsigned char* minute, unsigned char* hour,
-                                   unsigned char* day, unsigned char* month, unsigned char* year)
+int CSerialComm::ReadTimer(int query, unsigned char* flag, unsigned char* minute,
+                           unsigned char* hour, unsigned char* day, unsigned char* month,
+                           unsigned char* year)
 {
-    const int result = Query(1);
+    const int result = Query(query);
     if (result != COMM_OK)
         return result;
     Store(flag, m_frame[4]);
@@ -103,19 +103,16 @@ int CSerialComm::ReadPowerOffTimer(unsigned char* flag, unsigned char* minute, u
     return COMM_OK;
 }
 
+int CSerialComm::ReadPowerOffTimer(unsigned char* flag, unsigned char* minute, unsigned char* hour,
+                                   unsigned char* day, unsigned char* month, unsigned char* year)
+{
+    return ReadTimer(1, flag, minute, hour, day, month, year);
+}
+
 int CSerialComm::ReadPowerOnTimer(unsigned char* flag, unsigned char* minute, unsigned char* hour,
                                   unsigned char* day, unsigned char* month, unsigned char* year)
 {
-    const int result = Query(2);
-    if (result != COMM_OK)
-        return result;
-    Store(flag, m_frame[4]);
-    StoreBcd(minute, m_frame[6]);
-    StoreBcd(hour, m_frame[7]);
-    StoreBcd(day, m_frame[8]);
-    StoreBcd(month, m_frame[9]);
-    StoreBcd(year, m_frame[10]);
-    return COMM_OK;
+    return ReadTimer(2, flag, minute, hour, day, month, year);
 }
 
 int CSerialComm::ReadStatusByte(unsigned char* status)

@@ -153,14 +153,30 @@ int CSerialComm::Transfer(int kind, unsigned char* data, int)
     case 13: block = 4; break;
     default: return COMM_FAILED;  // no such transfer: nothing goes on the line
     }
+    return SendBlock(block, kind == 13 ? 3 : 1, data);
+}
+
+int CSerialComm::SendBracket(int block, int open)
+{
     // The brackets carry no checksum: byte 11 stays the fill the device expects there.
     m_builder.Device(m_frame, 0x09);
     m_builder.Put(m_frame, 4, block);
-    m_builder.Put(m_frame, 5, 1);
+    m_builder.Put(m_frame, 5, open);
     m_frame[11] = FRAME_FILL;
-    SendFrame(m_frame);
-    if (kind == 13) {
-        for (int part = 0; part < 3; ++part) {
+    return SendFrame(m_frame);
+}
+
+int CSerialComm::SendBlock(int block, int parts, const unsigned char* data)
+{
+    // Without its opening bracket the device is not in block mode and would take the data
+    // frames for board commands: nothing more goes out.
+    if (SendBracket(block, 1) != COMM_OK)
+        return COMM_FAILED;
+    bool failed = false;
+    for (int part = 0; part < parts && !failed; ++part) {
+        if (parts == 1) {
+            m_builder.Board(m_frame, 0, data[0]);
+        } else {
             const unsigned char* d = data + part * 4;
             m_builder.Board(m_frame, 0, 0x11 + part);
             m_builder.Put(m_frame, 5, d[0]);
@@ -168,20 +184,15 @@ int CSerialComm::Transfer(int kind, unsigned char* data, int)
             m_builder.Put(m_frame, 7, d[2]);
             m_builder.Put(m_frame, 8, d[3]);
             m_builder.Put(m_frame, 9, 0);
-            m_builder.Seal(m_frame);
-            SendFrame(m_frame);
         }
-    } else {
-        m_builder.Board(m_frame, 0, data[0]);
         m_builder.Seal(m_frame);
-        SendFrame(m_frame);
+        failed = SendFrame(m_frame) != COMM_OK;
     }
-    m_builder.Device(m_frame, 0x09);
-    m_builder.Put(m_frame, 4, block);
-    m_builder.Put(m_frame, 5, 0);
-    m_frame[11] = FRAME_FILL;
-    SendFrame(m_frame);
-    return COMM_OK;
+    // The closing bracket is tried even after a failed data frame, so a device that got the
+    // opening does not stay in block mode.
+    if (SendBracket(block, 0) != COMM_OK)
+        failed = true;
+    return failed ? COMM_FAILED : COMM_OK;
 }
 
 int CSerialComm::MatrixSwitchAlt(int a1, int a2, int a3, int a4, int a5)

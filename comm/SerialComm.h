@@ -76,15 +76,17 @@ public:
     int BoardEvent18(int board, int a2, int a3, int a4, int a5, int a6, int a7) override;
     int BoardEvent1C(int board, int a2) override;
 
-    // The four procedures every operation ends in.
+    // The four procedures every operation ends in. They are virtual (after the interface's
+    // slots, which they leave as they are) so that a link can be built whose line is something
+    // else: a recording of the frames (tools), or a line that fails on cue (tests).
     // Ordinary frame: log, write 12 bytes, sleep 50 ms.
-    int SendFrame(const unsigned char* frame);
+    virtual int SendFrame(const unsigned char* frame);
     // Matrix chunk: log, write 12 bytes, sleep the pause when not 0.
-    int SendMatrixFrame(const unsigned char* frame, int pauseMs);
+    virtual int SendMatrixFrame(const unsigned char* frame, int pauseMs);
     // Raw matrix block: write the bytes unlogged, sleep the pause when not 0.
-    int WriteRaw(const unsigned char* bytes, int length, int pauseMs);
+    virtual int WriteRaw(const unsigned char* bytes, int length, int pauseMs);
     // Status reply: read exactly 12 bytes into the frame buffer, then log them.
-    int ReadReply();
+    virtual int ReadReply();
 
     const unsigned char* Frame() const { return m_frame; }
     CPortChannel& Channel() { return m_channel; }
@@ -97,6 +99,15 @@ private:
     int SendBoard(int board, int event, std::initializer_list<int> params);
     // Request 00 07 query, then the 12-byte reply into the frame buffer.
     int Query(int query);
+    // A timer query (1 power-off, 2 power-on): flag from reply byte 4, then minute, hour, day,
+    // month and year from bytes 6..10 (a timer has no seconds: byte 5 is skipped).
+    int ReadTimer(int query, unsigned char* flag, unsigned char* minute, unsigned char* hour,
+                  unsigned char* day, unsigned char* month, unsigned char* year);
+    // One block-transfer bracket (device event 09): open 1 or close 0, without a checksum.
+    int SendBracket(int block, int open);
+    // A bracketed block write: opening, the data frames (one, or three of four bytes), closing.
+    // COMM_FAILED when any of its writes failed.
+    int SendBlock(int block, int parts, const unsigned char* data);
     // The matrix hand-off with the mode asked for.
     int SwitchMatrix(std::int32_t mode, int a1, int a2, int a3, int a4, int a5);
     int SendMatrixRecords(const MatrixRecord* records, std::uint32_t count, std::int32_t mode);

@@ -45,12 +45,13 @@ void CSerialPort::Open(int port, DWORD baudRate, Parity parity, BYTE dataBits, S
 {
     Close();
     const std::string name = "\\\\.\\COM" + std::to_string(port);
-    m_hComm = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                          overlapped ? FILE_FLAG_OVERLAPPED : FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (m_hComm == INVALID_HANDLE_VALUE)
+    m_hComm.Attach(CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                               OPEN_EXISTING,
+                               overlapped ? FILE_FLAG_OVERLAPPED : FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!m_hComm.IsValid())
         ThrowSerialException();
-    m_hEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-    if (!m_hEvent) {
+    m_hEvent.Attach(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    if (!m_hEvent.IsValid()) {
         const DWORD error = GetLastError();
         Close();
         ThrowSerialException(error);
@@ -131,21 +132,17 @@ void CSerialPort::Configure(DWORD baudRate, Parity parity, BYTE dataBits, StopBi
 void CSerialPort::Close()
 {
     if (IsPortOpen()) {
-        PurgeComm(m_hComm, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
-        CloseHandle(m_hComm);
-        m_hComm = INVALID_HANDLE_VALUE;
+        PurgeComm(m_hComm.Get(), PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+        m_hComm.Close();
         m_bOverlapped = FALSE;
     }
-    if (m_hEvent) {
-        CloseHandle(m_hEvent);
-        m_hEvent = nullptr;
-    }
+    m_hEvent.Close();
 }
 
 DWORD CSerialPort::Read(void* buffer, DWORD count)
 {
     DWORD read = 0;
-    if (!ReadFile(m_hComm, buffer, count, &read, nullptr))
+    if (!ReadFile(m_hComm.Get(), buffer, count, &read, nullptr))
         ThrowSerialException();
     return read;
 }
@@ -153,31 +150,31 @@ DWORD CSerialPort::Read(void* buffer, DWORD count)
 DWORD CSerialPort::Write(const void* buffer, DWORD count)
 {
     DWORD written = 0;
-    if (!WriteFile(m_hComm, buffer, count, &written, nullptr))
+    if (!WriteFile(m_hComm.Get(), buffer, count, &written, nullptr))
         ThrowSerialException();
     return written;
 }
 
 void CSerialPort::ReadSettings(DCB& dcb)
 {
-    if (!GetCommState(m_hComm, &dcb))
+    if (!GetCommState(m_hComm.Get(), &dcb))
         ThrowSerialException();
 }
 
 void CSerialPort::WriteSettings(DCB& dcb)
 {
-    if (!SetCommState(m_hComm, &dcb))
+    if (!SetCommState(m_hComm.Get(), &dcb))
         ThrowSerialException();
 }
 
 void CSerialPort::ApplyTimeouts(COMMTIMEOUTS& timeouts)
 {
-    if (!SetCommTimeouts(m_hComm, &timeouts))
+    if (!SetCommTimeouts(m_hComm.Get(), &timeouts))
         ThrowSerialException();
 }
 
 void CSerialPort::Purge(DWORD flags)
 {
-    if (!PurgeComm(m_hComm, flags))
+    if (!PurgeComm(m_hComm.Get(), flags))
         ThrowSerialException();
 }

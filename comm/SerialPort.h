@@ -2,6 +2,7 @@
 // failure raises CSerialException (by pointer; the catcher deletes it).
 #pragma once
 
+#include "comm/KernelHandle.h"
 #include "comm/SerialApi.h"
 #include "fx/core/Exception.h"
 
@@ -31,6 +32,8 @@ public:
 
     CSerialPort() = default;
     ~CSerialPort() override;
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
 
     // Opens "\\.\COM<port>" with the line settings; any failure closes what was opened and
     // raises, so a failed Open always leaves the port closed.
@@ -38,7 +41,7 @@ public:
               FlowControl flowControl, BOOL overlapped);
     // Purges both directions and closes; does nothing when closed.
     void Close();
-    BOOL IsPortOpen() const { return m_hComm != INVALID_HANDLE_VALUE; }
+    BOOL IsPortOpen() const { return m_hComm.IsValid(); }
 
     // One blocking transfer; returns the count moved, which a time-out may cut short (even to 0).
     DWORD Read(void* buffer, DWORD count);
@@ -53,7 +56,9 @@ private:
     void Configure(DWORD baudRate, Parity parity, BYTE dataBits, StopBits stopBits,
                    FlowControl flowControl);
 
-    HANDLE m_hComm = INVALID_HANDLE_VALUE;
+    // The open device, the overlapped flag it was opened with, and the auto-reset event made at
+    // opening (kept for overlapped use; transfers here are synchronous).
+    CKernelHandle m_hComm{INVALID_HANDLE_VALUE};
     BOOL m_bOverlapped = FALSE;
-    HANDLE m_hEvent = nullptr;
+    CKernelHandle m_hEvent{nullptr};
 };

@@ -370,8 +370,9 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     if (pClass == nullptr) {
         if (obTag == 0)
             return nullptr;
-        // A reference back: only to an object whose reading has finished, so no object ever
-        // contains itself and nothing can point at an object that a failure deletes.
+        // A reference back: only to an object whose reading has finished and did not fail
+        // (nor sits inside one that failed), so no object ever contains itself and nothing can
+        // point at an object that a failure deleted.
         if (obTag >= m_loadArray.size() || m_loadArray[obTag].kind != EntryKind::Object ||
             !m_bSharedObjects)
             Throw(CArchiveException::badIndex);
@@ -403,8 +404,15 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     } catch (...) {
         --m_nDepth;
         m_nObjectSchema = savedSchema;
-        m_loadArray[index].kind = EntryKind::Dead;
-        m_loadArray[index].pObject = nullptr;
+        // The object goes, and with it whatever it owns of what was read inside it: none of the
+        // objects read since it began may be handed out again, should the caller of a failed
+        // read go on reading. Their classes stay known.
+        for (std::size_t i = index; i < m_loadArray.size(); ++i) {
+            if (m_loadArray[i].kind != EntryKind::Class) {
+                m_loadArray[i].kind = EntryKind::Dead;
+                m_loadArray[i].pObject = nullptr;
+            }
+        }
         delete pOb;
         throw;
     }

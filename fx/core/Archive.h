@@ -49,6 +49,9 @@ public:
     BOOL IsLoading() const { return (m_nMode & load) != 0; }
     BOOL IsStoring() const { return (m_nMode & load) == 0; }
     BOOL IsBufferEmpty() const { return m_pos == m_end; }
+    // Loading: the file offset of the next byte the archive hands out (where a failed read
+    // stopped: a value running past the end leaves it at the value's first byte).
+    DWORD GetLoadPosition() const { return m_nFileFetched - static_cast<DWORD>(m_end - m_pos); }
     CFile* GetFile() const { return m_pFile; }
 
     // Writes the buffer to the file; the archive stays usable.
@@ -126,7 +129,7 @@ private:
         Class,
         Object,      // an object whose reading has finished
         InProgress,  // an object whose Serialize is running: it cannot be referenced yet
-        Dead         // an object whose reading failed; it was deleted
+        Dead         // an object whose reading failed (it was deleted), or one read inside it
     };
     struct LoadEntry {
         EntryKind kind;

@@ -69,6 +69,7 @@ IMPLEMENT_DYNAMIC(CFileException, CException)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CUserException, CException)
 IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
+IMPLEMENT_DYNAMIC(CResourceException, CException)
 
 BOOL CException::CopyMessage(LPCSTR text, LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext)
 {
@@ -228,6 +229,12 @@ BOOL CNotSupportedException::GetErrorMessage(LPSTR lpszError, UINT nMaxError,
     return CopyMessage("不支持该操作", lpszError, nMaxError, pnHelpContext);
 }
 
+BOOL CResourceException::GetErrorMessage(LPSTR lpszError, UINT nMaxError,
+                                         UINT* pnHelpContext) const
+{
+    return CopyMessage("系统资源不足", lpszError, nMaxError, pnHelpContext);
+}
+
 void AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName)
 {
     throw new CArchiveException(cause, lpszArchiveName);
@@ -248,3 +255,5 @@ void AfxThrowMemoryException()
 void AfxThrowUserException() { throw new CUserException(); }
 
 void AfxThrowNotSupportedException() { throw new CNotSupportedException(); }
+
+void AfxThrowResourceException() { throw new CResourceException(); }

@@ -124,12 +124,22 @@ public:
                          UINT* pnHelpContext = nullptr) const override;
 };
 
+// A system resource (a window class, a GDI object, a resource of the module) could not be had.
+class CResourceException : public CException {
+    DECLARE_DYNAMIC(CResourceException)
+public:
+    CResourceException() = default;
+    BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError,
+                         UINT* pnHelpContext = nullptr) const override;
+};
+
 [[noreturn]] void AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName = nullptr);
 [[noreturn]] void AfxThrowFileException(int cause, LONG lOsError = -1,
                                         LPCSTR lpszFileName = nullptr);
 [[noreturn]] void AfxThrowMemoryException();
 [[noreturn]] void AfxThrowUserException();
 [[noreturn]] void AfxThrowNotSupportedException();
+[[noreturn]] void AfxThrowResourceException();
 
 // How ReportError shows a message: the windowing layer installs its message box here. Without
 // one, Windows builds call MessageBoxA and native builds write to stderr. Returns the previous.

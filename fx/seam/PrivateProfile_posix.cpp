@@ -17,8 +17,11 @@
 // with '/'.
 #include "Win32Seam.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -218,14 +221,18 @@ class ProfileFile {
 public:
     explicit ProfileFile(const char* fileName) : path_(hostPath(fileName))
     {
+        // Plain descriptor reads: a start-up reads a profile thousands of times, and a stdio
+        // stream would allocate (and free) a buffer for each.
         std::string bytes;
-        if (std::FILE* f = std::fopen(path_.c_str(), "rb")) {
+        const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
             exists_ = true;
             char chunk[16384];
-            size_t n;
-            while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0)
-                bytes.append(chunk, n);
-            std::fclose(f);
+            ssize_t n;
+            while ((n = ::read(fd, chunk, sizeof(chunk))) > 0 || (n < 0 && errno == EINTR))
+                if (n > 0)
+                    bytes.append(chunk, static_cast<size_t>(n));
+            ::close(fd);
         }
         parsed_ = parsedProfile(path_, std::move(bytes));
     }

@@ -1,6 +1,7 @@
 #include "fx/win/Controls.h"
 
 #include "fx/win/Text.h"
+#include "fx/win/TextFont.h"
 
 #include <vector>
 
@@ -261,8 +262,15 @@ BOOL CDateTimeCtrl::SetFormat(LPCSTR pstrFormat)
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
-    return CreateEx(WS_EX_TOPMOST, "tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | dwStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, SafeHwnd(pParentWnd), nullptr);
+    if (!CreateEx(WS_EX_TOPMOST, "tooltips_class32", nullptr, WS_POPUP | TTS_NOPREFIX | dwStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, SafeHwnd(pParentWnd), nullptr))
+        return FALSE;
+    // Tips are drawn in the system's status font, whose face may lack Chinese or Latin glyphs.
+    const LOGFONTW lf = fx::SystemTextFont(fx::SystemFont::Status);
+    m_font.DeleteObject();
+    if (m_font.CreateFontIndirect(&lf))
+        SetFont(m_font, FALSE);
+    return TRUE;
 }
 
 namespace {

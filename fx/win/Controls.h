@@ -120,4 +120,8 @@ public:
     void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
     void RelayEvent(LPMSG lpMsg);
     void Activate(BOOL bActivate);
+
+private:
+    // The system's tooltip font in a face that draws Latin and Chinese (TextFont.h).
+    CFont m_font;
 };

@@ -1,6 +1,7 @@
 #include "fx/win/Dialog.h"
 
 #include "fx/core/Exception.h"
+#include "fx/win/DialogFont.h"
 #include "fx/win/Text.h"
 #include "fx/win/WinApp.h"
 
@@ -47,8 +48,11 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEW lpDialogTemplate, CWnd* pParentWnd)
     if (lpDialogTemplate == nullptr || m_hWnd != nullptr)
         return FALSE;
     HWND hParent = SafeHwnd(pParentWnd);
+    // The template's font exchanged for one that draws Latin and Chinese alike, whatever the
+    // system's code page; the dialog manager is done with the copy once the dialog exists.
+    const fx::detail::DialogFontTemplate fitted(lpDialogTemplate);
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamW(AfxGetResourceHandle(), lpDialogTemplate, hParent, &AfxDlgProc,
+    HWND hWnd = ::CreateDialogIndirectParamW(AfxGetResourceHandle(), fitted.get(), hParent, &AfxDlgProc,
                                             reinterpret_cast<LPARAM>(this));
     if (!AfxUnhookWindowCreate())
         PostNcDestroy();

@@ -1,6 +1,7 @@
 #include "fx/win/WinApp.h"
 
 #include "fx/core/Exception.h"
+#include "fx/win/MessageBox.h"
 #include "fx/win/Text.h"
 #include "fx/win/ThreadState.h"
 #include "fx/win/Wnd.h"
@@ -272,7 +273,7 @@ int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
     HWND hOwner = ::GetActiveWindow();
     if (hOwner == nullptr && m_pMainWnd != nullptr)
         hOwner = m_pMainWnd->m_hWnd;
-    return ::MessageBoxW(hOwner, fx::WideArg(lpszPrompt), fx::WideArg(m_strAppName), nType);
+    return fx::MessageBoxGbk(hOwner, lpszPrompt, m_strAppName, nType);
 }
 
 BOOL CWinApp::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -317,7 +318,7 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
 {
     if (g_pApp != nullptr)
         return g_pApp->DoMessageBox(lpszText, nType, nIDHelp);
-    return ::MessageBoxW(::GetActiveWindow(), fx::WideArg(lpszText), L"", nType);
+    return fx::MessageBoxGbk(::GetActiveWindow(), lpszText, "", nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)

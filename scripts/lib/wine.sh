@@ -1,5 +1,6 @@
 # Wine helpers shared by every script. Source this file; it never changes the caller's options.
-#   wine_env PREFIX      export the environment for a prefix (GBK ANSI code page, quiet)
+#   wine_env PREFIX      export the environment for a prefix (GBK ANSI code page unless
+#                        TAVELO_WINE_LOCALE names another locale; quiet)
 #   wine_boot PREFIX     create the prefix once (about half a minute the first time)
 #   wine_server_start    keep one wineserver alive so each program starts quickly
 #   wine_server_stop     shut that server down and wait for it
@@ -18,7 +19,9 @@ wine_env() {
   # shortcuts a program (an installer) creates.
   export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
   # Code page 936 (GBK) as the ANSI code page; the locale need not be installed for Wine.
-  export LC_ALL=zh_CN.UTF-8 2>/dev/null
+  # TAVELO_WINE_LOCALE runs programs (and makes a new prefix) under another one, for example
+  # en_US.UTF-8 for code page 1252.
+  export LC_ALL=${TAVELO_WINE_LOCALE:-zh_CN.UTF-8} 2>/dev/null
 }
 
 wine_boot() {

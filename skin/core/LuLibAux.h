@@ -71,6 +71,7 @@ public:
     static HBITMAP LoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono);
     static CWnd* CreateView(CCreateContext* pContext, UINT nID, CWnd* pParent);
     static CWnd* CreateWnd(CLuCContext* pCtx, CWnd* pParent, int& bCustom);
+    // The spelling "DestoryWnd" is part of the library's interface.
     static void DestoryWnd(CWnd* pWnd, BOOL bDestroyWindow);
 
     // ---- Class procedures (used through the templates of ControlBase.h) ----

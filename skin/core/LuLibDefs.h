@@ -75,7 +75,6 @@
 #define CLuMenuBar COwMenuBar
 #define CLuToolBar COwToolBar
 // skin/menu
-#define CLuAutoObject COwAutoObject
 #define CLuMenu COwMenu
 #define CLuMenuIcon COwMenuIcon
 #define LUTBBUTTON OWTBBUTTON
@@ -88,11 +87,11 @@
 #define LU_CLASS_NAME(name) "C" LU_PREFIX name
 #define LU_WNDCLASS_NAME(name) LU_WNDCLASS_PREFIX name
 
-// The framework's DECLARE_DYNAMIC, DECLARE_DYNCREATE and RUNTIME_CLASS paste the class name
-// as written; these pass the Lu name through one more expansion first, so in the Ow build the
-// declared run-time class member is the one the IMPLEMENT_ macros (which expand it) define.
+// The framework's DECLARE_DYNAMIC and RUNTIME_CLASS paste the class name as written (unlike
+// DECLARE_DYNCREATE and the IMPLEMENT_ macros, which pass it on expanded); these pass the Lu name
+// through one more expansion first, so in the Ow build the declared run-time class member is the
+// one the IMPLEMENT_ macros define.
 #define LU_DECLARE_DYNAMIC(theClass) DECLARE_DYNAMIC(theClass)
-#define LU_DECLARE_DYNCREATE(theClass) DECLARE_DYNCREATE(theClass)
 #define LU_RUNTIME_CLASS(theClass) RUNTIME_CLASS(theClass)
 
 #if defined(LULIB_BUILD)

@@ -19,6 +19,7 @@ public:
 
     // The skinned frame's keyboard hook for its menu bar, installed by the frame's own module;
     // TRUE when the menu bar consumed the message.
+    // The spelling "m_pfnMenuAccelator" is part of the library's interface.
     typedef BOOL (*PFNMENUACCELATOR)(CFrameWnd* pFrame, MSG* pMsg);
     static PFNMENUACCELATOR m_pfnMenuAccelator;
 

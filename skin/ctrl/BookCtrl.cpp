@@ -1,5 +1,6 @@
 #include "skin/ctrl/BookCtrl.h"
 
+#include "fx/win/TextFont.h"
 #include "fx/win/WinApp.h"
 #include "skin/core/ClassTable.h"
 #include "skin/core/LuLibAux.h"
@@ -47,10 +48,9 @@ void CLuBookCtrl::OnInitCtrl(DWORD dwStyle)
 {
     m_dwCtrlStyle = dwStyle;
     if (m_font.GetSafeHandle() == nullptr) {
-        NONCLIENTMETRICSW ncm{};
-        ncm.cbSize = sizeof(ncm);
-        if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
-            m_font.CreateFontIndirect(&ncm.lfSmCaptionFont);
+        // The small caption font in a face that draws the pages' Latin and Chinese alike.
+        const LOGFONTW lf = fx::SystemTextFont(fx::SystemFont::SmallCaption);
+        m_font.CreateFontIndirect(&lf);
     }
     // Dialog navigation (Tab) enters the visible page.
     ModifyStyleEx(0, WS_EX_CONTROLPARENT);

@@ -150,7 +150,7 @@ private:
 };
 
 class LULIB_API CLuClientWnd : public CWnd, public CLuControlBase {
-    LU_DECLARE_DYNCREATE(CLuClientWnd)
+    DECLARE_DYNCREATE(CLuClientWnd)
     LU_DECLARE_CONTROL(CLuClientWnd, CWnd)
 public:
     CLuClientWnd();

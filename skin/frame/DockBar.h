@@ -10,7 +10,7 @@
 #include <vector>
 
 class LULIB_API CLuDockBar : public CLuControlBar, public CLuControlBase {
-    LU_DECLARE_DYNCREATE(CLuDockBar)
+    DECLARE_DYNCREATE(CLuDockBar)
     LU_DECLARE_CONTROL(CLuDockBar, CLuControlBar)
 public:
     CLuDockBar() = default;

@@ -169,16 +169,22 @@ void CLuFrameWnd::DeleteOwnMenuBar()
 
 BOOL CLuFrameWnd::SetMenuID(UINT nIDMenu)
 {
+    const BOOL bHadOwn = m_pOwnMenuBar != nullptr;
     DeleteOwnMenuBar();
-    if (nIDMenu == 0)
+    if (nIDMenu == 0) {
+        // The row the bar had closes up.
+        if (bHadOwn)
+            RecalcLayout(TRUE);
         return TRUE;
+    }
     const LuMenuBarLink* pLink = LuGetMenuBarLink();
     if (pLink == nullptr)
         return FALSE;
     CLuControlBar* pBar = pLink->pfnNew();
     if (pBar == nullptr)
         return FALSE;
-    if (!pLink->pfnCreate(pBar, this, LU_MENUBAR_STYLE, nIDMenu)) {
+    // A visible child with the menu bar's bar style, as every bar the library makes itself.
+    if (!pLink->pfnCreate(pBar, this, WS_VISIBLE | LU_MENUBAR_STYLE, nIDMenu)) {
         pLink->pfnDelete(pBar);
         return FALSE;
     }

@@ -43,7 +43,7 @@ struct CPrintPreviewState;
 #define LU_CAPBTN_MAX 3
 
 class LULIB_API CLuFrameWnd : public CFrameWnd, public ILuWinSink {
-    LU_DECLARE_DYNCREATE(CLuFrameWnd)
+    DECLARE_DYNCREATE(CLuFrameWnd)
 public:
     CLuFrameWnd();
     ~CLuFrameWnd() override;

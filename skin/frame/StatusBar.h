@@ -15,6 +15,14 @@
 #define LU_SBPS_POPOUT 0x00000200     // set while the pane's command is checked
 #define LU_SBPS_DISABLED 0x04000000   // the text is not shown
 #define LU_SBPS_STRETCH 0x08000000    // takes a share of the spare width
+// The same styles under the names the framework's status bar gives them.
+#ifndef SBPS_NORMAL
+#define SBPS_NORMAL 0x00000000
+#define SBPS_NOBORDERS LU_SBPS_NOBORDERS
+#define SBPS_POPOUT LU_SBPS_POPOUT
+#define SBPS_DISABLED LU_SBPS_DISABLED
+#define SBPS_STRETCH LU_SBPS_STRETCH
+#endif
 
 // Bar style of a status bar: bottom side, a row of its own.
 #define LU_STATUSBAR_STYLE 0x0102
@@ -40,7 +48,7 @@ public:
 };
 
 class LULIB_API CLuStatusBar : public CLuControlBar, public CLuControlBase {
-    LU_DECLARE_DYNCREATE(CLuStatusBar)
+    DECLARE_DYNCREATE(CLuStatusBar)
     LU_DECLARE_CONTROL(CLuStatusBar, CLuControlBar)
 public:
     struct Pane {

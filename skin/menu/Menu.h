@@ -170,7 +170,8 @@ protected:
     int HitTest(CPoint ptClient) const;
 
     // ---- Tracking (MenuTrack.cpp) ----
-    BOOL ShowPopup(CWnd* pOwner, HMENU hParentMenu, UINT nIndex, CPoint pt, UINT nFlags);
+    // Shows one level: nIndex is its position in the parent (0 for a top-level menu).
+    BOOL ShowPopup(CWnd* pOwner, UINT nIndex, CPoint pt, UINT nFlags);
     void HidePopup();
     void SaveScreen();
     void FadeIn();

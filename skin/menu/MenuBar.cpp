@@ -4,6 +4,7 @@
 #include "skin/core/ClassTable.h"
 #include "skin/core/CreateContext.h"
 #include "skin/core/LuLibAux.h"
+#include "skin/frame/MenuBarLink.h"
 #include "skin/menu/PlainNames.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
@@ -14,6 +15,8 @@ IMPLEMENT_DYNCREATE(CLuMenuBar, CLuControlBar)
 LU_IMPLEMENT_CONTROL(CLuMenuBar)
 LU_DEFAULT_INITCTRL(CLuMenuBar)
 LU_PROVIDE_LIBRARY_CLASS(CLuMenuBar, LU_ROW_MENUBAR, LuNewClassProc)
+// The frame makes, docks and keys its menu bar through this link.
+LU_PROVIDE_MENUBAR(CLuMenuBar)
 
 namespace {
 
@@ -22,7 +25,6 @@ typedef CLuPainter P;
 CLuTheme& Theme() { return *CLuThemeManager::Instance()->GetTheme(); }
 COLORREF Color(UINT n) { return Theme().GetThemeColor(n); }
 
-const int kMinBarHeight = 22;     // a control bar's height
 const int kBarTextExtra = 12;     // the bar is the text height of "A" plus this
 const int kItemsLeft = 2;
 const int kItemPaddingX = 8;      // each side of an item's text
@@ -41,7 +43,7 @@ BEGIN_MESSAGE_MAP(CLuMenuBar, CLuControlBar)
     ON_MESSAGE(kMsgOpenItem, OnOpenItem)
 END_MESSAGE_MAP()
 
-CLuMenuBar::CLuMenuBar() : m_nMenuBarHeight(kMinBarHeight) {}
+CLuMenuBar::CLuMenuBar() = default;
 
 CLuMenuBar::~CLuMenuBar()
 {
@@ -55,8 +57,9 @@ BOOL CLuMenuBar::Create(CWnd* pParent, DWORD dwStyle, UINT nIDMenu)
         return FALSE;
     {
         CLuCreateBlock block(this);
-        if (!CWnd::CreateEx(0, LU_WNDCLASS_NAME("MenuBar"), "", dwStyle | WS_CHILD, CRect(0, 0, 0, 0), pParent,
-                            nIDMenu, &block))
+        // A visible child, as every bar the frame docks for itself.
+        if (!CWnd::CreateEx(0, LU_WNDCLASS_NAME("MenuBar"), "", dwStyle | WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0),
+                            pParent, nIDMenu, &block))
             return FALSE;
     }
     if (!LoadMenu(nIDMenu)) {
@@ -102,7 +105,7 @@ UINT CLuMenuBar::GetMenuItemStatus(UINT nPos) const
     return nPos < m_items.size() ? m_items[nPos].nState : 0;
 }
 
-CSize CLuMenuBar::CalcFixedLayout() { return CSize(0x7FFF, m_nMenuBarHeight); }
+CSize CLuMenuBar::CalcFixedLayout() { return CSize(0x7FFF, m_nBarHeight); }
 
 BOOL CLuMenuBar::GetItemRect(int nPos, RECT* pRect) const
 {
@@ -120,7 +123,7 @@ void CLuMenuBar::RecalcItems()
     {
         CLuAttachDC dc(hScreen);
         CScopedSelect font(dc, *Theme().GetThemeFont());
-        m_nMenuBarHeight = std::max(kMinBarHeight, static_cast<int>(dc.GetTextExtent("A", 1).cy) + kBarTextExtra);
+        m_nBarHeight = std::max(LU_BAR_DEFAULT_HEIGHT, static_cast<int>(dc.GetTextExtent("A", 1).cy) + kBarTextExtra);
         const int n = static_cast<int>(m_menu.GetMenuItemCount());
         m_items.assign(static_cast<size_t>(n), BarItem());
         int x = kItemsLeft;
@@ -131,7 +134,7 @@ void CLuMenuBar::RecalcItems()
             CRect rcText(0, 0, 0, 0);
             dc.DrawText(item.strText, rcText, DT_CALCRECT | DT_SINGLELINE);
             const int cx = rcText.Width() + 2 * kItemPaddingX;
-            item.rect = CRect(x, kItemInsetY, x + cx, m_nMenuBarHeight - kItemInsetY);
+            item.rect = CRect(x, kItemInsetY, x + cx, m_nBarHeight - kItemInsetY);
             x += cx;
         }
     }
@@ -146,7 +149,7 @@ int CLuMenuBar::HitTest(CPoint ptClient) const
     for (size_t i = 0; i < m_items.size(); ++i) {
         const CRect& rc = m_items[i].rect;
         // The whole height of the bar counts, so the pointer need not hit the item's band.
-        if (ptClient.x >= rc.left && ptClient.x < rc.right && ptClient.y >= 0 && ptClient.y < m_nMenuBarHeight)
+        if (ptClient.x >= rc.left && ptClient.x < rc.right && ptClient.y >= 0 && ptClient.y < m_nBarHeight)
             return static_cast<int>(i);
     }
     return -1;
@@ -217,7 +220,7 @@ void CLuMenuBar::PaintBar(CDC& dc)
                               Color(LUCLR_BORDER), item.nState == statePressed);
         const UINT nMenuState = m_menu.GetMenuState(static_cast<UINT>(i), MF_BYPOSITION);
         dc.SetTextColor(Color((nMenuState & (MF_DISABLED | MF_GRAYED)) ? LUCLR_DISABLEDTEXT : LUCLR_TEXT));
-        const int yText = item.rect.top + (m_nMenuBarHeight - cyText) / 2 - kItemInsetY;
+        const int yText = item.rect.top + (m_nBarHeight - cyText) / 2 - kItemInsetY;
         CRect rcText(item.rect.left, yText, item.rect.right, yText + cyText);
         dc.DrawText(item.strText, rcText, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }

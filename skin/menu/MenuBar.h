@@ -5,7 +5,7 @@
 #pragma once
 
 #include "skin/core/ControlBase.h"
-#include "skin/menu/BarBase.h"
+#include "skin/frame/ControlBar.h"
 #include "skin/menu/Menu.h"
 
 #include <vector>
@@ -27,8 +27,8 @@ public:
     CLuMenuBar();
     ~CLuMenuBar() override;
 
-    // A child bar with control ID nIDMenu showing menu nIDMenu (and its icons); FALSE when the
-    // window cannot be made or the menu is missing or empty.
+    // A visible child bar with control ID nIDMenu showing menu nIDMenu (and its icons); FALSE
+    // when the window cannot be made or the menu is missing or empty.
     BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nIDMenu);
     BOOL LoadMenu(UINT nIDMenu);
     LU_ANSI_FORWARDER(LoadMenu)
@@ -43,7 +43,7 @@ public:
     UINT GetMenuItemStatus(UINT nPos) const;
     int GetCurSel() const;
     CSize CalcFixedLayout() override;
-    UINT GetBarType() override { return 1; }
+    UINT GetBarType() override { return LU_BAR_MENUBAR; }
     // WM_SYSKEYDOWN with an item's access key opens that item; WM_SYSKEYUP of Alt or F10 makes
     // the first item hot for the keyboard. TRUE when the key was the bar's. The spelling is part
     // of the library's interface.
@@ -51,7 +51,7 @@ public:
     // Answers WM_MENUCHAR for the bar's access keys (the item opens once the system's menu closed).
     BOOL OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu, LRESULT& lResult);
 
-    int GetBarHeight() const { return m_nMenuBarHeight; }
+    int GetBarHeight() const { return m_nBarHeight; }
     // An item's rectangle in client coordinates; FALSE for no such item.
     BOOL GetItemRect(int nPos, RECT* pRect) const;
     CLuMenu& GetMenu() { return m_menu; }
@@ -91,7 +91,6 @@ protected:
 
     CLuMenu m_menu;
     std::vector<BarItem> m_items;
-    int m_nMenuBarHeight;
     int m_nCurSel = -1;
     // While the bar tracks: the item whose popup is open, the one to open next, whether the
     // item stays hot afterwards, keyboard mode, and the focus to give back.

@@ -61,7 +61,7 @@ BOOL CLuMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pOwner, const RECT
     m_ptLastMouse = CPoint(-1, -1);
     m_ptAnchor = m_ptReserve.x != -1 || m_ptReserve.y != -1 ? m_ptReserve : CPoint(x, y);
     const HWND hOwner = pOwner->GetSafeHwnd();
-    if (!ShowPopup(pOwner, nullptr, 0, CPoint(x, y), nFlags))
+    if (!ShowPopup(pOwner, 0, CPoint(x, y), nFlags))
         return FALSE;
     m_pPopedMenu = this;
     SetCapture();
@@ -151,9 +151,8 @@ CPoint CLuMenu::CalcPopPos(int x, int y, UINT nFlags)
 
 // ---- Showing and hiding one level ----
 
-BOOL CLuMenu::ShowPopup(CWnd* pOwner, HMENU hParentMenu, UINT nIndex, CPoint pt, UINT nFlags)
+BOOL CLuMenu::ShowPopup(CWnd* pOwner, UINT nIndex, CPoint pt, UINT nFlags)
 {
-    (void)hParentMenu;
     m_pOwner = pOwner;
     m_nTrackFlags = nFlags;
     m_nCurSel = m_nSubSel = m_nPendingOpen = -1;
@@ -512,7 +511,7 @@ void CLuMenu::OpenSubMenu(int nPos, BOOL bSelectFirst)
         ClientToScreen(&rcItem);
         pSub->m_pParentMenu = this;
         pSub->m_rcParentItem = rcItem;
-        if (pSub->ShowPopup(m_pOwner, m_hMenu, static_cast<UINT>(nPos),
+        if (pSub->ShowPopup(m_pOwner, static_cast<UINT>(nPos),
                             CPoint(rcItem.right - kSubMenuOverlap, rcItem.top), 0)) {
             if (bSelectFirst)
                 pSub->MoveSelection(1);

@@ -305,7 +305,7 @@ void CLuToolBar::RegisterTool(CTBButton& button)
 
 // ---- Layout ----
 
-CSize CLuToolBar::MeasureButton(CTBButton& button) const
+CSize CLuToolBar::MeasureButton(CDC& dc, CTBButton& button) const
 {
     if (button.IsSeparator())
         return CSize(kSeparatorSize, kSeparatorSize);
@@ -316,16 +316,10 @@ CSize CLuToolBar::MeasureButton(CTBButton& button) const
                         : CSize(kButtonPadding, kButtonPadding);
     button.m_cxCaption = button.m_cyCaption = 0;
     if ((button.m_nStyle & LUTBS_SHOWTEXT) && !button.m_strCaption.IsEmpty()) {
-        HDC hScreen = ::GetDC(nullptr);
-        {
-            CLuAttachDC dc(hScreen);
-            CScopedSelect font(dc, *CLuThemeManager::Instance()->GetTheme()->GetThemeFont());
-            CRect rc(0, 0, 0, 0);
-            dc.DrawText(button.m_strCaption, rc, DT_CALCRECT | DT_SINGLELINE);
-            button.m_cxCaption = rc.Width();
-            button.m_cyCaption = rc.Height();
-        }
-        ::ReleaseDC(nullptr, hScreen);
+        CRect rc(0, 0, 0, 0);
+        dc.DrawText(button.m_strCaption, rc, DT_CALCRECT | DT_SINGLELINE);
+        button.m_cxCaption = rc.Width();
+        button.m_cyCaption = rc.Height();
         size.cx += button.m_cxCaption + kCaptionGap;
         size.cy = std::max(static_cast<int>(size.cy), button.m_cyCaption);
     }
@@ -340,12 +334,19 @@ void CLuToolBar::RecalcLayout()
     std::vector<CSize> sizes;
     sizes.reserve(m_buttons.size());
     int nLength = 0, nThickness = 0;
-    for (auto& p : m_buttons) {
-        const CSize size = MeasureButton(*p);
-        sizes.push_back(size);
-        nLength += bVert ? size.cy : size.cx;
-        nThickness = std::max(nThickness, static_cast<int>(bVert ? size.cx : size.cy));
+    // One screen DC with the theme font measures every caption.
+    HDC hScreen = ::GetDC(nullptr);
+    {
+        CLuAttachDC dc(hScreen);
+        CScopedSelect font(dc, *CLuThemeManager::Instance()->GetTheme()->GetThemeFont());
+        for (auto& p : m_buttons) {
+            const CSize size = MeasureButton(dc, *p);
+            sizes.push_back(size);
+            nLength += bVert ? size.cy : size.cx;
+            nThickness = std::max(nThickness, static_cast<int>(bVert ? size.cx : size.cy));
+        }
     }
+    ::ReleaseDC(nullptr, hScreen);
     m_sizeBar = bVert ? CSize(nThickness, nLength) : CSize(nLength, nThickness);
     m_nStretch = nLength + kTailSize;
     // Buttons sit across the middle of the bar's thickness.
@@ -393,8 +394,9 @@ int CLuToolBar::GetStrecthSize() const { return m_nStretch; }
 
 BOOL CLuToolBar::IsVertical() const
 {
-    const UINT nSide = m_dwCtrlStyle & 0x000F;
-    return nSide == 1 || nSide == 3;
+    // Bars docked at the left or right run vertically.
+    const UINT nSide = m_dwCtrlStyle & LU_CBRS_SIDE_MASK;
+    return nSide == LU_DOCK_LEFT || nSide == LU_DOCK_RIGHT;
 }
 
 void CLuToolBar::OnSize(UINT, int, int) { RecalcLayout(); }

@@ -11,7 +11,7 @@
 #include "skin/core/CmdMsgPumper.h"
 #include "skin/core/ControlBase.h"
 #include "skin/core/CreateContext.h"
-#include "skin/menu/BarBase.h"
+#include "skin/frame/ControlBar.h"
 
 #include <memory>
 #include <utility>
@@ -38,9 +38,10 @@
 #define LU_TOOLBAR_VITREOUS_FOUR 0x4000
 #define LU_TOOLBAR_VITREOUS_MIRROR 0x8000
 
-// Private message to the application's main window: show or hide its menu bar.
-#ifndef LU_WM_TOGGLEMENUBAR  // the frame's header defines it too
-#define LU_WM_TOGGLEMENUBAR 0x1404
+// Private message to the application's main window: show or hide its menu bar (the frame's
+// header names it too).
+#ifndef LU_WM_TOGGLEMENUBAR
+#define LU_WM_TOGGLEMENUBAR (WM_USER + 0x1004)
 #endif
 
 // What InsertButton is given.
@@ -150,7 +151,7 @@ public:
 
     // ---- The bar ----
     CSize CalcFixedLayout() override;
-    UINT GetBarType() override { return 3; }
+    UINT GetBarType() override { return LU_BAR_TOOLBAR; }
     // The length the buttons and the tail need in the bar's direction. The spelling is part of
     // the library's interface.
     int GetStrecthSize() const;
@@ -169,7 +170,7 @@ public:
 
 protected:
     // ---- Layout (ToolBar.cpp) ----
-    CSize MeasureButton(CTBButton& button) const;
+    CSize MeasureButton(CDC& dc, CTBButton& button) const;
     void RecalcLayout();
     void UpdateToolRects();
     void RegisterTool(CTBButton& button);
@@ -219,7 +220,6 @@ protected:
     int m_nPressed = -1;
     BOOL m_bCapture = FALSE;
     CPoint m_ptLast{-1, -1};
-    CRgn m_rgnClip;
     int m_nStretch = 0;
     CLuCmdMsgPumper m_pumper;
     CPoint m_ptPressed{-1, -1};

@@ -5,6 +5,7 @@
 #include "fx/win/FrameWnd.h"
 #include "fx/win/WinApp.h"
 #include "skin/core/LuLibAux.h"
+#include "skin/frame/FrameWnd.h"
 #include "skin/menu/ToolBarMetrics.h"
 #include "skin/menu/PlainNames.h"
 
@@ -247,7 +248,7 @@ void CLuToolBar::ToggleMenuBar()
 
 void CLuToolBar::OnUpdateCmdUI(CLuFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    UpdateButtonStates(LuFrameTarget(pTarget), bDisableIfNoHndler);
+    UpdateButtonStates(pTarget, bDisableIfNoHndler);
 }
 
 void CLuToolBar::UpdateButtonStates(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)

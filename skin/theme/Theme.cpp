@@ -2,9 +2,13 @@
 // process. The drawing operations are in ThemeDraw.cpp.
 #include "skin/theme/Theme.h"
 
+#include "fx/win/Text.h"
+#include "fx/win/TextFont.h"
 #include "skin/theme/Painter.h"
 
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 namespace {
 
@@ -23,15 +27,14 @@ const COLORREF kCheckMark = RGB(33, 161, 33);
 CLuTheme::CLuTheme()
 {
     std::memset(m_clrTable, 0, sizeof(m_clrTable));
-    // The fonts follow the system's settings at this moment.
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) {
-        m_font.CreateFontIndirect(&ncm.lfMessageFont);
-        m_boldFont.CreateFontIndirect(&ncm.lfCaptionFont);
-    }
+    // The fonts follow the system's settings at this moment, in a face that draws Latin and
+    // Chinese alike whatever the system's code page.
+    const LOGFONTW message = fx::SystemTextFont(fx::SystemFont::Message);
+    const LOGFONTW caption = fx::SystemTextFont(fx::SystemFont::Caption);
+    m_font.CreateFontIndirect(&message);
+    m_boldFont.CreateFontIndirect(&caption);
     if (m_font.GetSafeHandle() == nullptr)
-        m_font.Attach(::GetStockObject(DEFAULT_GUI_FONT)) ;
+        MakeFont(m_font, nullptr, 9, FW_NORMAL);
     if (m_boldFont.GetSafeHandle() == nullptr)
         MakeFont(m_boldFont, nullptr, 9, FW_BOLD);
     DefaultColorTheme();
@@ -71,16 +74,16 @@ void CLuTheme::Derive()
     COLORREF* c = m_clrTable;
     c[LUCLR_HOT] = kHotRing;
     c[LUCLR_CHECK] = kCheckMark;
-    c[1] = CLuPainter::LightColor(c[0], 70);
-    c[4] = CLuPainter::ShadowColor(c[1], 40);
-    c[5] = CLuPainter::LightColor(c[1], 60);
-    c[7] = CLuPainter::LightColor(c[0], 30);
-    c[8] = c[2];
-    c[10] = c[9];
-    c[11] = CLuPainter::LightColor(c[7], 80);
-    c[13] = c[3];
-    c[15] = c[14];
-    c[16] = CLuPainter::LightColor(c[0], 90);
+    c[LUCLR_LIGHTBASE] = CLuPainter::LightColor(c[LUCLR_BASE], 70);
+    c[LUCLR_BORDER] = CLuPainter::ShadowColor(c[LUCLR_LIGHTBASE], 40);
+    c[LUCLR_HIGHLIGHT] = CLuPainter::LightColor(c[LUCLR_LIGHTBASE], 60);
+    c[LUCLR_DEFRING] = CLuPainter::LightColor(c[LUCLR_BASE], 30);
+    c[LUCLR_TEXT2] = c[LUCLR_TEXT];
+    c[LUCLR_DISABLEDTEXT] = c[LUCLR_DISABLED];
+    c[LUCLR_TRACK] = CLuPainter::LightColor(c[LUCLR_DEFRING], 80);
+    c[LUCLR_FACE2] = c[LUCLR_FACE];
+    c[LUCLR_MENU] = c[LUCLR_WINDOW];
+    c[LUCLR_MENUBACK] = CLuPainter::LightColor(c[LUCLR_BASE], 90);
 }
 
 void CLuTheme::BuildColorTheme()
@@ -144,9 +147,17 @@ BOOL CLuTheme::MakeFont(CLuFont& font, LPCSTR lpszFace, int nPointSize, int nWei
     HDC hScreen = ::GetDC(nullptr);
     const int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
     ::ReleaseDC(nullptr, hScreen);
+    LOGFONTW lf{};
+    lf.lfHeight = -::MulDiv(nPointSize, dpi, 72);
+    lf.lfWeight = nWeight;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    const std::wstring wide = fx::ToWide(face);
+    wcsncpy(lf.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
+    // A face that cannot draw both Latin and Chinese gives way to one that can, at the size
+    // and weight asked for.
+    const LOGFONTW chosen = fx::TextLogFont(lf);
     font.DeleteObject();
-    return font.CreateFont(-::MulDiv(nPointSize, dpi, 72), 0, 0, 0, nWeight, FALSE, FALSE, FALSE,
-                           DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    return font.CreateFontIndirect(&chosen);
 }
 
 COLORREF CLuTheme::BkColor(const _LUDRAW_PARAM& p, UINT nDefault) const

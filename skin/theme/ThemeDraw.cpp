@@ -1,5 +1,5 @@
-// The theme's drawing operations, one per kind of element. Colours come only from the table;
-// "colour n" below is m_clrTable[n].
+// The theme's drawing operations, one per kind of element. Colours come only from the table,
+// by the entry names of Theme.h.
 #include "skin/theme/Theme.h"
 
 #include "skin/theme/Painter.h"
@@ -17,18 +17,27 @@ CRect Deflated(const RECT& rc, int n)
     return r;
 }
 
+// The control's own style bits in a drawing record's dwStyle: text alignment and multi-line.
+const DWORD kAlignMask = 0x300;
+const DWORD kAlignLeft = 0x100;
+const DWORD kAlignRight = 0x200;
+const DWORD kAlignCentre = 0x300;
+const DWORD kMultiLine = 0x2000;
+// Border and mark of a disabled check box: the blue-grey of the disabled radio glyph.
+const COLORREF kDisabledBoxColor = RGB(169, 178, 230);
+
 // Text alignment of buttons and boxes from the control's style bits.
 UINT AlignFormat(DWORD dwStyle, UINT nDefault)
 {
-    switch (dwStyle & 0x300) {
-    case 0x100: return DT_LEFT;
-    case 0x200: return DT_RIGHT;
-    case 0x300: return DT_CENTER;
+    switch (dwStyle & kAlignMask) {
+    case kAlignLeft: return DT_LEFT;
+    case kAlignRight: return DT_RIGHT;
+    case kAlignCentre: return DT_CENTER;
     default: return nDefault;
     }
 }
 
-bool IsMultiLine(DWORD dwStyle) { return (dwStyle & 0x2000) != 0; }
+bool IsMultiLine(DWORD dwStyle) { return (dwStyle & kMultiLine) != 0; }
 
 // Transparent text in one colour for one scope.
 class TextScope {
@@ -76,23 +85,27 @@ void CLuTheme::DrawScrollBarArrow(CDC& dc, _LUDRAW_PARAM& p)
     const CRect rc(p.rect);
     const bool first = p.dwData != 0;
     const LUARROW kind = p.bHorz ? (first ? LUARROW_LEFT : LUARROW_RIGHT) : (first ? LUARROW_UP : LUARROW_DOWN);
-    COLORREF clrArrow = m_clrTable[9];
+    COLORREF clrArrow = m_clrTable[LUCLR_DISABLED];
     if (p.bEnabled) {
         const bool pressedHot = p.bPressed && p.bHot;
-        const COLORREF body = pressedHot ? m_clrTable[4] : p.bHot ? P::LightColor(m_clrTable[1], 10) : m_clrTable[1];
+        const COLORREF body = pressedHot ? m_clrTable[LUCLR_BORDER]
+                              : p.bHot   ? P::LightColor(m_clrTable[LUCLR_LIGHTBASE], 10)
+                                         : m_clrTable[LUCLR_LIGHTBASE];
         P::DrawVitreousRect(dc, Deflated(rc, 2), body, P::LightColor(body, 30), p.bHorz, 0);
-        dc.Draw3dRect(Deflated(rc, 1), m_clrTable[5], m_clrTable[1]);
-        P::DrawRect(dc, rc, m_clrTable[4]);
-        clrArrow = pressedHot ? m_clrTable[6] : p.bHot ? m_clrTable[7] : m_clrTable[0];
+        dc.Draw3dRect(Deflated(rc, 1), m_clrTable[LUCLR_HIGHLIGHT], m_clrTable[LUCLR_LIGHTBASE]);
+        P::DrawRect(dc, rc, m_clrTable[LUCLR_BORDER]);
+        clrArrow = pressedHot ? m_clrTable[LUCLR_HOT]
+                   : p.bHot   ? m_clrTable[LUCLR_DEFRING]
+                              : m_clrTable[LUCLR_BASE];
     } else {
-        P::DrawFillRect(dc, rc, m_clrTable[9], m_clrTable[3]);
+        P::DrawFillRect(dc, rc, m_clrTable[LUCLR_DISABLED], m_clrTable[LUCLR_FACE]);
     }
     P::DrawArrow(dc, P::CenterPoint(rc, P::ArrowSize(kind)), clrArrow, kind);
 }
 
 void CLuTheme::DrawScrollBarTrack(CDC& dc, _LUDRAW_PARAM& p)
 {
-    P::GradientFill(dc, CRect(p.rect), m_clrTable[11], m_clrTable[3], !p.bHorz);
+    P::GradientFill(dc, CRect(p.rect), m_clrTable[LUCLR_TRACK], m_clrTable[LUCLR_FACE], !p.bHorz);
 }
 
 void CLuTheme::DrawScrollBarHandle(CDC& dc, _LUDRAW_PARAM& p)
@@ -102,27 +115,27 @@ void CLuTheme::DrawScrollBarHandle(CDC& dc, _LUDRAW_PARAM& p)
         return;
     }
     const CRect rc(p.rect);
-    const COLORREF body = p.bPressed && p.bTracking ? m_clrTable[4]
-                          : p.bHot                   ? P::LightColor(m_clrTable[1], 10)
-                                                     : m_clrTable[1];
+    const COLORREF body = p.bPressed && p.bTracking ? m_clrTable[LUCLR_BORDER]
+                          : p.bHot                   ? P::LightColor(m_clrTable[LUCLR_LIGHTBASE], 10)
+                                                     : m_clrTable[LUCLR_LIGHTBASE];
     P::DrawVitreousRect(dc, Deflated(rc, 2), body, P::LightColor(body, 30), p.bHorz, 0);
     const LUGRIPPER kind = p.bHorz ? LUGRIPPER_HORZ : LUGRIPPER_VERT;
     const CSize grip = P::ScrollBarGripperSize(kind);
     const int length = p.bHorz ? rc.Width() : rc.Height();
     if (length >= (p.bHorz ? grip.cx : grip.cy) + 10)
-        P::DrawScrollBarGripper(dc, P::CenterPoint(rc, grip), m_clrTable[0], kind);
-    dc.Draw3dRect(Deflated(rc, 1), m_clrTable[5], m_clrTable[1]);
-    P::DrawRect(dc, rc, m_clrTable[4]);
+        P::DrawScrollBarGripper(dc, P::CenterPoint(rc, grip), m_clrTable[LUCLR_BASE], kind);
+    dc.Draw3dRect(Deflated(rc, 1), m_clrTable[LUCLR_HIGHLIGHT], m_clrTable[LUCLR_LIGHTBASE]);
+    P::DrawRect(dc, rc, m_clrTable[LUCLR_BORDER]);
 }
 
 // ---- Buttons and boxes ----
 
 void CLuTheme::DrawButton(CDC& dc, _LUDRAW_PARAM& p)
 {
-    TextScope text(dc, p.bEnabled ? m_clrTable[2] : m_clrTable[10]);
+    TextScope text(dc, p.bEnabled ? m_clrTable[LUCLR_TEXT] : m_clrTable[LUCLR_DISABLEDTEXT]);
     CRect rc(p.rect);
-    P::DrawRoundRect(dc, rc, m_clrTable[3]);
-    const COLORREF face = m_clrTable[3];
+    P::DrawRoundRect(dc, rc, m_clrTable[LUCLR_FACE]);
+    const COLORREF face = m_clrTable[LUCLR_FACE];
     const int l = rc.left, t = rc.top, r = rc.right - 1, b = rc.bottom - 1;
     const POINT corners[12] = {{l, t}, {l + 1, t}, {l, t + 1}, {r, t}, {r - 1, t}, {r, t + 1},
                                {l, b}, {l + 1, b}, {l, b - 1}, {r, b}, {r - 1, b}, {r, b - 1}};
@@ -139,17 +152,18 @@ void CLuTheme::DrawButton(CDC& dc, _LUDRAW_PARAM& p)
         ImageList_GetIconSize(hImages, &cxImage, &cyImage);
     const int yImage = rc.top + (rc.Height() - cyImage) / 2;
     if (p.bEnabled) {
-        P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[0], m_clrTable[5], m_clrTable[4], p.bPressed);
+        P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[LUCLR_BASE], m_clrTable[LUCLR_HIGHLIGHT],
+                          m_clrTable[LUCLR_BORDER], p.bPressed);
         if (hImages != nullptr)
             ImageList_Draw(hImages, 0, dc.GetSafeHdc(), rc.left + 5, yImage, ILD_TRANSPARENT);
         if (p.bHot)
-            P::DrawRoundRect(dc, Deflated(rc, 1), m_clrTable[6]);
+            P::DrawRoundRect(dc, Deflated(rc, 1), m_clrTable[LUCLR_HOT]);
         else if (p.dwStyle & LU_STYLE_DEFBUTTON)
-            P::DrawRoundRect(dc, Deflated(rc, 1), m_clrTable[7]);
+            P::DrawRoundRect(dc, Deflated(rc, 1), m_clrTable[LUCLR_DEFRING]);
         if (p.bFocus)
             P::DrawFocusRect(dc, Deflated(rc, 3));
     } else {
-        P::DrawRoundRect(dc, rc, m_clrTable[0]);
+        P::DrawRoundRect(dc, rc, m_clrTable[LUCLR_BASE]);
         if (hImages != nullptr) {
             HICON hIcon = ImageList_GetIcon(hImages, 0, ILD_NORMAL);
             if (hIcon != nullptr) {
@@ -169,21 +183,21 @@ void CLuTheme::DrawButton(CDC& dc, _LUDRAW_PARAM& p)
 
 void CLuTheme::DrawGroupBox(CDC& dc, _LUDRAW_PARAM& p)
 {
-    TextScope text(dc, m_clrTable[2]);
+    TextScope text(dc, m_clrTable[LUCLR_TEXT]);
     const CRect rc(p.rect);
     const CSize ext = p.strText.IsEmpty() ? CSize(0, dc.GetTextExtent("A", 1).cy) : dc.GetTextExtent(p.strText);
     CRect frame = Deflated(rc, 1);
     frame.top += ext.cy / 2;
-    P::DrawRoundRect(dc, frame, m_clrTable[4]);
+    P::DrawRoundRect(dc, frame, m_clrTable[LUCLR_BORDER]);
     if (p.strText.IsEmpty())
         return;
     int x = rc.left + 5;
-    if ((p.dwStyle & 0x300) == 0x200)
+    if ((p.dwStyle & kAlignMask) == kAlignRight)
         x = rc.right - ext.cx - 5;
-    else if ((p.dwStyle & 0x300) == 0x300)
+    else if ((p.dwStyle & kAlignMask) == kAlignCentre)
         x = rc.left + (rc.Width() - ext.cx - 10) / 2;
     const CRect box(x, rc.top, x + ext.cx, rc.top + ext.cy);
-    FillBackground(dc, box, p, 3);
+    FillBackground(dc, box, p, LUCLR_FACE);
     dc.TextOut(box.left, box.top, p.strText);
 }
 
@@ -208,31 +222,31 @@ void CLuTheme::DrawCheckBox(CDC& dc, _LUDRAW_PARAM& p)
     const bool hasText = HIWORD(p.dwData) != 0;
     CRect rc(p.rect);
     if (hasText)
-        FillBackground(dc, rc, p, 3);
+        FillBackground(dc, rc, p, LUCLR_FACE);
     rc.DeflateRect(1, 1);
     const CRect box(rc.left, rc.top + (rc.Height() - 13) / 2, rc.left + 13, rc.top + (rc.Height() - 13) / 2 + 13);
     const CPoint ptMark = P::CenterPoint(box, P::CheckMarkSize());
     if (p.bEnabled) {
         if (p.bPressed) {
-            P::GradientFill(dc, Deflated(box, 1), m_clrTable[4], m_clrTable[5], FALSE);
+            P::GradientFill(dc, Deflated(box, 1), m_clrTable[LUCLR_BORDER], m_clrTable[LUCLR_HIGHLIGHT], FALSE);
         } else {
-            P::GradientFill(dc, Deflated(box, 1), m_clrTable[5], m_clrTable[4], FALSE);
+            P::GradientFill(dc, Deflated(box, 1), m_clrTable[LUCLR_HIGHLIGHT], m_clrTable[LUCLR_BORDER], FALSE);
             if (p.bHot)
-                P::DrawRect(dc, Deflated(box, 1), m_clrTable[6]);
+                P::DrawRect(dc, Deflated(box, 1), m_clrTable[LUCLR_HOT]);
         }
-        P::DrawRect(dc, box, m_clrTable[0]);
+        P::DrawRect(dc, box, m_clrTable[LUCLR_BASE]);
         if (state == 1)
-            P::DrawCheckMark(dc, ptMark, m_clrTable[12]);
+            P::DrawCheckMark(dc, ptMark, m_clrTable[LUCLR_CHECK]);
         else if (state == 2)
-            P::DrawCheckMark(dc, ptMark, m_clrTable[9]);
+            P::DrawCheckMark(dc, ptMark, m_clrTable[LUCLR_DISABLED]);
     } else {
-        const COLORREF disabled = RGB(169, 178, 230);
-        P::DrawRect(dc, box, disabled);
+        P::DrawRect(dc, box, kDisabledBoxColor);
         if (state == 1)
-            P::DrawCheckMark(dc, ptMark, disabled);
+            P::DrawCheckMark(dc, ptMark, kDisabledBoxColor);
     }
     if (hasText)
-        DrawBoxText(dc, p, CRect(box.right + 5, rc.top, rc.right, rc.bottom), p.bEnabled ? 2 : 10);
+        DrawBoxText(dc, p, CRect(box.right + 5, rc.top, rc.right, rc.bottom),
+                    p.bEnabled ? LUCLR_TEXT : LUCLR_DISABLEDTEXT);
 }
 
 void CLuTheme::DrawRadioBox(CDC& dc, _LUDRAW_PARAM& p)
@@ -241,16 +255,16 @@ void CLuTheme::DrawRadioBox(CDC& dc, _LUDRAW_PARAM& p)
     const bool hasText = HIWORD(p.dwData) != 0;
     CRect rc(p.rect);
     if (hasText)
-        FillBackground(dc, rc, p, 3);
+        FillBackground(dc, rc, p, LUCLR_FACE);
     rc.DeflateRect(1, 1);
     const CSize size = P::RadioSize();
     const CPoint pt(rc.left, rc.top + (rc.Height() - size.cy) / 2);
     UINT flags = 0;
     if (p.bEnabled) {
         if (p.bPressed)
-            flags |= 0x30;
+            flags |= LU_RADIO_PRESSED;
         else if (p.bHot)
-            flags |= 0x10;
+            flags |= LU_RADIO_HOT;
     } else {
         flags |= LU_RADIO_DISABLED;
     }
@@ -258,43 +272,44 @@ void CLuTheme::DrawRadioBox(CDC& dc, _LUDRAW_PARAM& p)
         flags |= LU_RADIO_CHECKED;
     P::DrawRadio(dc, pt, flags);
     if (hasText)
-        DrawBoxText(dc, p, CRect(rc.left + size.cx + 5, rc.top, rc.right, rc.bottom), p.bEnabled ? 2 : 10);
+        DrawBoxText(dc, p, CRect(rc.left + size.cx + 5, rc.top, rc.right, rc.bottom),
+                    p.bEnabled ? LUCLR_TEXT : LUCLR_DISABLEDTEXT);
 }
 
 // ---- Frames and client areas ----
 
 void CLuTheme::DrawFrameRect(CDC& dc, _LUDRAW_PARAM& p)
 {
-    COLORREF clr = p.clrColor != LU_DEFAULT_COLOR ? p.clrColor : m_clrTable[4];
+    COLORREF clr = p.clrColor != LU_DEFAULT_COLOR ? p.clrColor : m_clrTable[LUCLR_BORDER];
     if (!p.bEnabled)
-        clr = m_clrTable[9];
+        clr = m_clrTable[LUCLR_DISABLED];
     P::DrawRect(dc, CRect(p.rect), clr);
 }
 
 void CLuTheme::DrawClientRect(CDC& dc, _LUDRAW_PARAM& p)
 {
     if (p.bEnabled)
-        P::DrawFillRect(dc, CRect(p.rect), m_clrTable[4], BkColor(p, 14));
+        P::DrawFillRect(dc, CRect(p.rect), m_clrTable[LUCLR_BORDER], BkColor(p, LUCLR_WINDOW));
     else
-        P::DrawFillRect(dc, CRect(p.rect), m_clrTable[9], BkColor(p, 3));
+        P::DrawFillRect(dc, CRect(p.rect), m_clrTable[LUCLR_DISABLED], BkColor(p, LUCLR_FACE));
 }
 
-void CLuTheme::FillClient(CDC& dc, _LUDRAW_PARAM& p) { dc.FillSolidRect(&p.rect, BkColor(p, 14)); }
+void CLuTheme::FillClient(CDC& dc, _LUDRAW_PARAM& p) { dc.FillSolidRect(&p.rect, BkColor(p, LUCLR_WINDOW)); }
 
 void CLuTheme::DrawComboBoxArrow(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
-    COLORREF frame = m_clrTable[9], arrow = m_clrTable[9];
+    COLORREF frame = m_clrTable[LUCLR_DISABLED], arrow = m_clrTable[LUCLR_DISABLED];
     if (p.bEnabled) {
-        frame = m_clrTable[4];
-        COLORREF body = m_clrTable[1];
-        arrow = m_clrTable[4];
+        frame = m_clrTable[LUCLR_BORDER];
+        COLORREF body = m_clrTable[LUCLR_LIGHTBASE];
+        arrow = m_clrTable[LUCLR_BORDER];
         if (p.bPressed) {
-            body = m_clrTable[4];
-            arrow = m_clrTable[6];
+            body = m_clrTable[LUCLR_BORDER];
+            arrow = m_clrTable[LUCLR_HOT];
         } else if (p.bHot) {
-            body = P::LightColor(m_clrTable[1], 10);
-            arrow = m_clrTable[7];
+            body = P::LightColor(m_clrTable[LUCLR_LIGHTBASE], 10);
+            arrow = m_clrTable[LUCLR_DEFRING];
         }
         P::DrawVitreousRect(dc, rc, body, P::LightColor(body, 30), TRUE, 0);
     }
@@ -305,12 +320,12 @@ void CLuTheme::DrawComboBoxArrow(CDC& dc, _LUDRAW_PARAM& p)
 void CLuTheme::DrawSplitter(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
-    P::GradientFill(dc, rc, m_clrTable[5], m_clrTable[5], p.bHorz);
+    P::GradientFill(dc, rc, m_clrTable[LUCLR_HIGHLIGHT], m_clrTable[LUCLR_HIGHLIGHT], p.bHorz);
     const LUGRIPPER kind = p.bHorz ? LUGRIPPER_HORZ : LUGRIPPER_VERT;
     const CSize grip = P::ToolBarGripperSize(10, kind);
     if (grip.cx <= rc.Width() && grip.cy <= rc.Height())
-        P::DrawToolBarGripper(dc, P::CenterPoint(rc, grip), m_clrTable[4], 10, kind);
-    const COLORREF line = P::LightColor(m_clrTable[0], 20);
+        P::DrawToolBarGripper(dc, P::CenterPoint(rc, grip), m_clrTable[LUCLR_BORDER], 10, kind);
+    const COLORREF line = P::LightColor(m_clrTable[LUCLR_BASE], 20);
     EdgeLines(dc, rc, p.bHorz, line, line);
 }
 
@@ -324,10 +339,11 @@ void CLuTheme::DrawTCloseButton(CDC& dc, _LUDRAW_PARAM& p)
         return;
     if (p.bEnabled) {
         if (p.bPressed || p.bHot)
-            P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[0], m_clrTable[5], m_clrTable[6], p.bPressed);
-        P::DrawCloseMark(dc, P::CenterPoint(rc, mark), m_clrTable[0]);
+            P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[LUCLR_BASE], m_clrTable[LUCLR_HIGHLIGHT],
+                              m_clrTable[LUCLR_HOT], p.bPressed);
+        P::DrawCloseMark(dc, P::CenterPoint(rc, mark), m_clrTable[LUCLR_BASE]);
     } else {
-        P::DrawCloseMark(dc, P::CenterPoint(rc, mark), m_clrTable[10]);
+        P::DrawCloseMark(dc, P::CenterPoint(rc, mark), m_clrTable[LUCLR_DISABLEDTEXT]);
     }
 }
 
@@ -336,18 +352,18 @@ void CLuTheme::DrawTCloseButton(CDC& dc, _LUDRAW_PARAM& p)
 void CLuTheme::DrawCaption(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
-    const COLORREF dark = P::BlendColors(m_clrTable[4], m_clrTable[5], 50);
-    const COLORREF light = P::LightColor(m_clrTable[3], 80);
+    const COLORREF dark = P::BlendColors(m_clrTable[LUCLR_BORDER], m_clrTable[LUCLR_HIGHLIGHT], 50);
+    const COLORREF light = P::LightColor(m_clrTable[LUCLR_FACE], 80);
     if (p.bPressed)
         P::GradientFill(dc, rc, dark, light, p.bHorz);
     else
         P::GradientFill(dc, rc, light, dark, p.bHorz);
     if (p.bHorz)
-        dc.FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), m_clrTable[3]);
+        dc.FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), m_clrTable[LUCLR_FACE]);
     else
-        dc.FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, m_clrTable[3]);
+        dc.FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, m_clrTable[LUCLR_FACE]);
     CScopedSelect font(dc, m_boldFont);
-    TextScope text(dc, m_clrTable[2]);
+    TextScope text(dc, m_clrTable[LUCLR_TEXT]);
     CRect rcText(p.rcText);
     P::DrawHorizText(dc, p.strText, rcText, TRUE);
 }
@@ -355,14 +371,14 @@ void CLuTheme::DrawCaption(CDC& dc, _LUDRAW_PARAM& p)
 void CLuTheme::DrawCaption2(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
-    const COLORREF body = p.clrColor != LU_DEFAULT_COLOR ? p.clrColor : m_clrTable[1];
+    const COLORREF body = p.clrColor != LU_DEFAULT_COLOR ? p.clrColor : m_clrTable[LUCLR_LIGHTBASE];
     P::DrawVitreousRect(dc, rc, body, P::LightColor(body, 30), !p.bHorz, 0);
     if (p.bHorz)
-        dc.FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), m_clrTable[0]);
+        dc.FillSolidRect(rc.right - 1, rc.top, 1, rc.Height(), m_clrTable[LUCLR_BASE]);
     else
-        dc.FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, m_clrTable[0]);
+        dc.FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, m_clrTable[LUCLR_BASE]);
     CScopedSelect font(dc, m_boldFont);
-    TextScope text(dc, m_clrTable[2]);
+    TextScope text(dc, m_clrTable[LUCLR_TEXT]);
     CRect rcText(p.rcText);
     P::DrawHorizText(dc, p.strText, rcText, TRUE);
 }
@@ -377,11 +393,12 @@ void CLuTheme::DrawAButton(CDC& dc, _LUDRAW_PARAM& p)
     if (rc.Width() < size.cx || rc.Height() < size.cy)
         return;
     if (p.bEnabled) {
-        P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[0], m_clrTable[5], m_clrTable[4], p.bPressed);
-        P::DrawArrow(dc, P::CenterPoint(rc, size), m_clrTable[0], kind);
+        P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[LUCLR_BASE], m_clrTable[LUCLR_HIGHLIGHT],
+                          m_clrTable[LUCLR_BORDER], p.bPressed);
+        P::DrawArrow(dc, P::CenterPoint(rc, size), m_clrTable[LUCLR_BASE], kind);
     } else {
-        P::DrawRoundRect(dc, rc, m_clrTable[9]);
-        P::DrawArrow(dc, P::CenterPoint(rc, size), m_clrTable[10], kind);
+        P::DrawRoundRect(dc, rc, m_clrTable[LUCLR_DISABLED]);
+        P::DrawArrow(dc, P::CenterPoint(rc, size), m_clrTable[LUCLR_DISABLEDTEXT], kind);
     }
 }
 
@@ -392,11 +409,12 @@ void CLuTheme::DrawCButton(CDC& dc, _LUDRAW_PARAM& p)
     if (rc.Width() < size.cx || rc.Height() < size.cy)
         return;
     if (p.bEnabled) {
-        P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[0], m_clrTable[5], m_clrTable[4], p.bPressed);
-        P::DrawCloseMark(dc, P::CenterPoint(rc, size), m_clrTable[0]);
+        P::DrawButtonRect(dc, rc, LU_DEFAULT_COLOR, m_clrTable[LUCLR_BASE], m_clrTable[LUCLR_HIGHLIGHT],
+                          m_clrTable[LUCLR_BORDER], p.bPressed);
+        P::DrawCloseMark(dc, P::CenterPoint(rc, size), m_clrTable[LUCLR_BASE]);
     } else {
-        P::DrawRoundRect(dc, rc, m_clrTable[9]);
-        P::DrawCloseMark(dc, P::CenterPoint(rc, size), m_clrTable[10]);
+        P::DrawRoundRect(dc, rc, m_clrTable[LUCLR_DISABLED]);
+        P::DrawCloseMark(dc, P::CenterPoint(rc, size), m_clrTable[LUCLR_DISABLEDTEXT]);
     }
 }
 
@@ -407,19 +425,19 @@ void CLuTheme::DrawSeparator(CDC& dc, _LUDRAW_PARAM& p)
     const CRect rc(p.rect);
     if (rc.Width() < 3 || rc.Height() < 3) {
         if (rc.Width() == 2 || rc.Height() == 2)
-            dc.Draw3dRect(rc, m_clrTable[4], m_clrTable[5]);
+            dc.Draw3dRect(rc, m_clrTable[LUCLR_BORDER], m_clrTable[LUCLR_HIGHLIGHT]);
         else
-            dc.Draw3dRect(rc, m_clrTable[4], m_clrTable[4]);
+            dc.Draw3dRect(rc, m_clrTable[LUCLR_BORDER], m_clrTable[LUCLR_BORDER]);
         return;
     }
-    P::GradientFill(dc, rc, m_clrTable[1], m_clrTable[4], !p.bHorz);
+    P::GradientFill(dc, rc, m_clrTable[LUCLR_LIGHTBASE], m_clrTable[LUCLR_BORDER], !p.bHorz);
     EdgeLines(dc, rc, p.bHorz, static_cast<COLORREF>(p.dwData), static_cast<COLORREF>(p.dwData2));
 }
 
 void CLuTheme::FillPadding(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect), in(p.rcText);
-    const COLORREF clr = BkColor(p, 1);
+    const COLORREF clr = BkColor(p, LUCLR_LIGHTBASE);
     if (in.top > rc.top)
         dc.FillSolidRect(CRect(rc.left, rc.top, rc.right, in.top), clr);
     if (in.bottom < rc.bottom)
@@ -434,7 +452,7 @@ void CLuTheme::DrawFramePadding(CDC& dc, _LUDRAW_PARAM& p)
 {
     FillPadding(dc, p);
     const CRect rc(p.rect), in(p.rcText);
-    const COLORREF clr = m_clrTable[4];
+    const COLORREF clr = m_clrTable[LUCLR_BORDER];
     if (in.top > rc.top)
         dc.FillSolidRect(rc.left, rc.top, rc.Width(), 1, clr);
     if (in.bottom < rc.bottom)
@@ -448,7 +466,7 @@ void CLuTheme::DrawFramePadding(CDC& dc, _LUDRAW_PARAM& p)
 void CLuTheme::DrawTab(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
-    const COLORREF line = m_clrTable[0];
+    const COLORREF line = m_clrTable[LUCLR_BASE];
     if (!p.bItem) {
         dc.FillSolidRect(rc.right - 1, rc.top + 6, 1, rc.Height() - 12, line);
         return;
@@ -456,7 +474,8 @@ void CLuTheme::DrawTab(CDC& dc, _LUDRAW_PARAM& p)
     const int shift = rc.Width() - 1;
     if (p.dwData != 0) {
         // Selected: opens towards the page below.
-        P::GradientFill(dc, CRect(rc.left, rc.top, rc.right, rc.bottom + 1), m_clrTable[5], m_clrTable[1], FALSE);
+        P::GradientFill(dc, CRect(rc.left, rc.top, rc.right, rc.bottom + 1), m_clrTable[LUCLR_HIGHLIGHT],
+                        m_clrTable[LUCLR_LIGHTBASE], FALSE);
         dc.FillSolidRect(rc.left + 3, rc.top, rc.Width() - 6, 1, line);
         dc.FillSolidRect(rc.left, rc.top + 3, 1, rc.Height() - 6, line);
         dc.FillSolidRect(rc.right - 1, rc.top + 3, 1, rc.Height() - 6, line);
@@ -468,7 +487,8 @@ void CLuTheme::DrawTab(CDC& dc, _LUDRAW_PARAM& p)
         moved.OffsetRect(-2 * shift, 0);
         P::BlurCornerPoints(dc, moved, LUBLUR_BOTTOMRIGHT);
     } else {
-        P::GradientFill(dc, CRect(rc.left, rc.top - 1, rc.right, rc.bottom), m_clrTable[4], m_clrTable[5], FALSE);
+        P::GradientFill(dc, CRect(rc.left, rc.top - 1, rc.right, rc.bottom), m_clrTable[LUCLR_BORDER],
+                        m_clrTable[LUCLR_HIGHLIGHT], FALSE);
         dc.FillSolidRect(rc.left + 3, rc.bottom - 1, rc.Width() - 6, 1, line);
         dc.FillSolidRect(rc.left, rc.top + 3, 1, rc.Height() - 6, line);
         dc.FillSolidRect(rc.right - 1, rc.top + 3, 1, rc.Height() - 6, line);
@@ -480,7 +500,7 @@ void CLuTheme::DrawTab(CDC& dc, _LUDRAW_PARAM& p)
         moved.OffsetRect(-2 * shift, 0);
         P::BlurCornerPoints(dc, moved, LUBLUR_TOPRIGHT);
     }
-    TextScope text(dc, m_clrTable[2]);
+    TextScope text(dc, m_clrTable[LUCLR_TEXT]);
     CRect rcText(p.rcText);
     P::DrawHorizText(dc, p.strText, rcText, TRUE);
 }
@@ -489,25 +509,26 @@ void CLuTheme::DrawNcStatusBar(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
     const int b = static_cast<int>(p.dwData);
-    P::GradientFill(dc, CRect(rc.left, rc.top, rc.right, rc.top + b), m_clrTable[4], m_clrTable[3], FALSE);
-    dc.FillSolidRect(CRect(rc.left, rc.top + b, rc.left + b, rc.bottom), m_clrTable[3]);
-    dc.FillSolidRect(CRect(rc.right - b, rc.top + b, rc.right, rc.bottom), m_clrTable[3]);
-    dc.FillSolidRect(CRect(rc.left + b, rc.bottom - b, rc.right - b, rc.bottom), m_clrTable[3]);
+    P::GradientFill(dc, CRect(rc.left, rc.top, rc.right, rc.top + b), m_clrTable[LUCLR_BORDER],
+                    m_clrTable[LUCLR_FACE], FALSE);
+    dc.FillSolidRect(CRect(rc.left, rc.top + b, rc.left + b, rc.bottom), m_clrTable[LUCLR_FACE]);
+    dc.FillSolidRect(CRect(rc.right - b, rc.top + b, rc.right, rc.bottom), m_clrTable[LUCLR_FACE]);
+    dc.FillSolidRect(CRect(rc.left + b, rc.bottom - b, rc.right - b, rc.bottom), m_clrTable[LUCLR_FACE]);
 }
 
 void CLuTheme::DrawStatusBarGripper(CDC& dc, _LUDRAW_PARAM& p)
 {
     const CRect rc(p.rect);
-    dc.FillSolidRect(rc, m_clrTable[3]);
+    dc.FillSolidRect(rc, m_clrTable[LUCLR_FACE]);
     const CSize size = P::StatusBarGripperSize();
-    P::DrawStatusBarGripper(dc, CPoint(rc.right - size.cx, rc.bottom - size.cy), m_clrTable[0]);
+    P::DrawStatusBarGripper(dc, CPoint(rc.right - size.cx, rc.bottom - size.cy), m_clrTable[LUCLR_BASE]);
 }
 
 void CLuTheme::DrawText(CDC& dc, _LUDRAW_PARAM& p)
 {
     CScopedSelect font(dc, m_font);
-    TextScope text(dc, m_clrTable[2]);
+    TextScope text(dc, m_clrTable[LUCLR_TEXT]);
     CRect rcText(p.rcText);
-    dc.FillSolidRect(rcText, BkColor(p, 3));
+    dc.FillSolidRect(rcText, BkColor(p, LUCLR_FACE));
     P::DrawHorizText(dc, p.strText, rcText, TRUE);
 }

@@ -129,6 +129,12 @@ bool ParseScript(const std::string& text, std::vector<Invocation>& out, std::str
 bool ParseCommandLine(const std::vector<std::string>& arguments, CommandLine& out,
                       std::string& error)
 {
+    for (const std::string& word : arguments) {
+        if (word == "--help" || word == "-h") {
+            out.help = true;
+            return true;
+        }
+    }
     std::size_t i = 0;
     std::string script;
     bool haveScript = false;
@@ -177,10 +183,12 @@ std::string UsageText()
     std::string text =
         "usage: tzctl [--dir DIR] OPERATION [ARG ...]\n"
         "       tzctl [--dir DIR] --script FILE   (one operation per line, # comments)\n"
+        "       tzctl --help | -h\n"
         "Connects with DIR\\com.ini (default: tzctl's folder), then runs the operations.\n"
         "OPERATION is a name below (overloads picked by argument count, the first slot when\n"
         "several take as many) or @N for slot N. ARGs are integers, decimal or 0x hex.\n"
-        "Exit status: the first nonzero result code, 0 when all succeed, 64 on usage errors.\n"
+        "Exit status: the first nonzero result code, 0 when all succeed, 64 on usage errors,\n"
+        "69 when TzComm.dll or its export is missing.\n"
         "Operations:\n";
     for (const Operation& op : Operations()) {
         text += "  @" + std::to_string(op.slot) + (op.slot < 10 ? "  " : " ") + op.name;
@@ -200,4 +208,12 @@ const char* ResultMeaning(int result)
     case COMM_FAILED: return "communication failed";
     default: return "unknown error";
     }
+}
+
+std::string ConnectFailureDetail(int port, const std::string& profilePath, bool profileExists)
+{
+    std::string text = "COM" + std::to_string(port) + " from " + profilePath;
+    if (!profileExists)
+        text += ", which does not exist";
+    return text;
 }

@@ -1,4 +1,5 @@
 // tzctl's command line and script lines:
+//   tzctl --help | -h                     the usage, on standard output
 //   tzctl [--dir DIR] OPERATION [ARG ...]
 //   tzctl [--dir DIR] --script FILE      one operation per line, '#' starts a comment
 // OPERATION is an interface name (an overloaded name is picked by its argument count, the first
@@ -16,6 +17,7 @@ struct Invocation {
 };
 
 struct CommandLine {
+    bool help = false;       // --help or -h: print the usage and do nothing else
     std::string directory;   // empty: tzctl's own folder
     std::vector<Invocation> invocations;
 };
@@ -36,3 +38,7 @@ std::string UsageText();
 
 // "success", "not connected", ... for a result code.
 const char* ResultMeaning(int result);
+
+// What a failed Connect names: the port it tried and the profile it took the port from, e.g.
+// "COM999 from /opt/tavelo/com.ini, which does not exist".
+std::string ConnectFailureDetail(int port, const std::string& profilePath, bool profileExists);

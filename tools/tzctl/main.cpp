@@ -74,6 +74,21 @@ private:
     CComm* comm_ = nullptr;
 };
 
+// The meaning printed for a failed Connect: which port, taken from which profile, as the link
+// reads them (a missing profile or key gives the link's default port).
+std::string ConnectFailure(const std::string& dir)
+{
+    const std::string ini = dir + kSeparator + "com.ini";
+    const int port = static_cast<int>(GetPrivateProfileIntA("comm", "commport", 999, ini.c_str()));
+    bool exists = false;
+    if (std::FILE* file = std::fopen(ini.c_str(), "rb")) {
+        exists = true;
+        std::fclose(file);
+    }
+    return std::string(ResultMeaning(COMM_OPEN_FAILED)) + ": " +
+           ConnectFailureDetail(port, ini, exists);
+}
+
 // Runs one operation and prints its line; returns the code that counts for the exit status.
 int Run(Link& link, const Operation& op, const std::vector<int>& args, const std::string& dir)
 {
@@ -94,7 +109,10 @@ int Run(Link& link, const Operation& op, const std::vector<int>& args, const std
             PrintLine(op.name, result, result ? "purged" : "not purged", out);
             return result ? COMM_OK : COMM_FAILED;
         }
-        PrintLine(op.name, result, ResultMeaning(result), out);
+        if ((op.slot == 2 || op.slot == 3) && result == COMM_OPEN_FAILED)
+            PrintLine(op.name, result, ConnectFailure(dir).c_str(), out);
+        else
+            PrintLine(op.name, result, ResultMeaning(result), out);
         return result;
     } catch (CException* e) {
         char message[512] = {};
@@ -120,6 +138,10 @@ int main(int argc, char** argv)
     if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), line, error)) {
         std::fprintf(stderr, "tzctl: %s\n\n%s", error.c_str(), UsageText().c_str());
         return EXIT_USAGE;
+    }
+    if (line.help) {
+        std::fputs(UsageText().c_str(), stdout);
+        return 0;
     }
     const std::string folder = OwnFolder();
     const std::string directory = line.directory.empty() ? folder : line.directory;

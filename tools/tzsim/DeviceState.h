@@ -44,7 +44,7 @@ struct Picture {
 
 struct Board {
     int columns = 1, rows = 1, order = 1;   // combined area this panel belongs to
-    int input = -1;                          // input type 0..6, -1 none selected
+    int input = -1;                         // input type 0..6, -1 none (never set, or type 12)
     int menu = 0;
     int autoPositions = 0;
     Picture picture;

@@ -22,6 +22,14 @@ bool unusedEvent(int event)
     }
 }
 
+// Input types a board takes: the sources 0..6, and 12 for "no input", which leaves the board
+// without a source.
+const int kNoInput = 12;
+
+bool knownInput(int type) { return type <= 6 || type == kNoInput; }
+
+int sourceOf(int type) { return type == kNoInput ? -1 : type; }
+
 }  // namespace
 
 Outcome Processor::applyBoard(const FrameBytes& f)
@@ -69,20 +77,20 @@ Outcome Processor::applyBoard(const FrameBytes& f)
     case 0x08:
         o.meaning = format("SelectInput %s type %d", name.c_str(), f[5]);
         expectFill(f, 6, 10, o);
-        if (f[5] > 6)
-            o.anomalies.push_back(format("input type %d is not 0..6", f[5]));
+        if (!knownInput(f[5]))
+            o.anomalies.push_back(format("input type %d is not 0..6 or 12 (none)", f[5]));
         else
-            state_.boards[board].input = f[5];
+            state_.boards[board].input = sourceOf(f[5]);
         break;
     case 0x09:
         o.meaning = format("SelectPipInput %s type %d", name.c_str(), f[5]);
         expectFill(f, 6, 10, o);
         if (!isPipBoard(board))
             o.anomalies.push_back(format("PIP input for %s, which is not a PIP window", name.c_str()));
-        else if (f[5] > 6)
-            o.anomalies.push_back(format("input type %d is not 0..6", f[5]));
+        else if (!knownInput(f[5]))
+            o.anomalies.push_back(format("input type %d is not 0..6 or 12 (none)", f[5]));
         else
-            state_.pips[board].input = f[5];
+            state_.pips[board].input = sourceOf(f[5]);
         break;
     case 0x0A: {
         o.meaning = format("SetLayout %s %dx%d order %d", name.c_str(), f[5], f[6], f[7]);

@@ -13,7 +13,9 @@ namespace tzsim {
 
 Pty::Pty()
 {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    // Neither end is inherited by the command tzsim runs: a copy of the master held open there
+    // would keep the line up after the device vanished.
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master_ < 0)
         return;
     if (grantpt(master_) != 0 || unlockpt(master_) != 0 || !ptsname(master_)) {
@@ -21,7 +23,7 @@ Pty::Pty()
         return;
     }
     slavePath_ = ptsname(master_);
-    slave_ = ::open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
+    slave_ = ::open(slavePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave_ < 0) {
         close();
         return;

@@ -47,7 +47,19 @@ const char kUsage[] =
     "usage: tzsim [--wall COLSxROWS] [--mpd N] [--mpd-size WxH] [--link PREFIX:N] [--com N]\n"
     "             [--dir DIR] [--trace FILE] [--state FILE] [--svg FILE] [--control FILE]\n"
     "             [--fail none|noreply|late:MS|garbage|short|vanish] [--pace-tolerance MS]\n"
-    "             [--frames N] [--seconds S] [-- COMMAND [ARG...]]\n";
+    "             [--frames N] [--seconds S] [-- COMMAND [ARG...]]\n"
+    "       tzsim --help | -h\n"
+    "Plays the video wall processor on a pseudo-terminal: prints the slave path, then reads,\n"
+    "checks and answers the frames written to it (see tools/tzsim/README.md).\n";
+
+// --help or -h before any "--" (what follows "--" belongs to the command).
+bool wantsHelp(int argc, char** argv)
+{
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    return false;
+}
 
 bool parsePair(const char* text, int& a, int& b)
 {
@@ -203,6 +215,10 @@ pid_t startCommand(const Options& o, const Pty& pty)
 
 int main(int argc, char** argv)
 {
+    if (wantsHelp(argc, argv)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     Options o;
     if (!parseOptions(argc, argv, o)) {
         std::fputs(kUsage, stderr);

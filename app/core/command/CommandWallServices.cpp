@@ -60,6 +60,10 @@ int CommandWallServices::decompose(CCombineCell& cell, CString* message)
 
 void CommandWallServices::sendPipGeometry(int number, int x, int y, int width, int height)
 {
+    // The geometry follows an operator's edit (a window added, dragged or placed), which offline
+    // changes the model only, as every command behind the progress window does.
+    if (g_nOnline == 0)
+        return;
     SendPipGeometry(number, x, y, width, height);
 }
 

@@ -17,7 +17,7 @@ public:
     int openPip(CPIPCell& pip, CString* message) override;
     int closePip(CPIPCell& pip, CString* message) override;
     int decompose(CCombineCell& cell, CString* message) override;
-    // Size, then position, run directly.
+    // Size, then position, run directly; nothing while offline.
     void sendPipGeometry(int number, int x, int y, int width, int height) override;
 
     void showMessage(LPCSTR text) override;

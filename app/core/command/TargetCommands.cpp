@@ -117,9 +117,9 @@ int CMpdAssignCommand::Send()
     for (int board = 1; board <= mpdCount; ++board) {
         m_nBoard = board;
         if (board == 1) {
-            // The region's own board; its answer does not stop the assignment. A region without
-            // a chosen input (type 12) has no source to give: the device knows types 0..6 only.
-            if (m_bSetInput && pRegion->inputType() < 12)
+            // The region's own board gets the region's input type as it stands, 12 ("none")
+            // included; its answer does not stop the assignment.
+            if (m_bSetInput)
                 Call([&](CComm& c) { return c.SelectInput(1, pRegion->inputType()); });
             continue;
         }

@@ -76,10 +76,9 @@ protected:
 };
 
 // "设置CBD": makes the target (a plain or combined cell) the MPD region. Every MPD board but the
-// first gets input 4; the first gets the region's input type only when bSetInput is set (the scene
-// restore sets it, making a region by hand does not) and the region has an input chosen (below
-// 12); then each of the region's panels gets input 0. Counted. A failure on boards 2 .. n or on a
-// panel ends it.
+// first gets input 4; the first gets the region's input type (12 when none is chosen) only when
+// bSetInput is set (the scene restore sets it, making a region by hand does not); then each of
+// the region's panels gets input 0. Counted. A failure on boards 2 .. n or on a panel ends it.
 class CMpdAssignCommand : public DeviceCommand {
 public:
     CMpdAssignCommand(CCell* pTarget, bool bSetInput);

@@ -5,6 +5,7 @@
 #include "app/core/wall/Cell.h"
 
 #include "fx/win/Gdi.h"
+#include "fx/win/TextFont.h"
 
 namespace {
 
@@ -20,12 +21,18 @@ HFONT messageFont()
 {
     static CFont font;
     if (font.GetSafeHandle() == nullptr) {
-        NONCLIENTMETRICSA metrics = {};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            font.CreateFontIndirect(&metrics.lfMessageFont);
+        // In a face that draws the label's digits and Chinese whatever the code page.
+        const LOGFONTW message = fx::SystemTextFont(fx::SystemFont::Message);
+        font.CreateFontIndirect(&message);
     }
     return static_cast<HFONT>(font.GetSafeHandle());
+}
+
+// The frame's brush, made once for the same reason.
+HBRUSH frameBrush()
+{
+    static CBrush brush(kFrameColor);
+    return brush;
 }
 
 }  // namespace
@@ -35,8 +42,7 @@ void CCell::draw(CDC* pDC)
     if (pDC == nullptr || isMember())
         return;
     const RECT rc = {m_rect.left, m_rect.top, m_rect.right, m_rect.bottom};
-    CBrush frame(kFrameColor);
-    pDC->FrameRect(&rc, frame);
+    pDC->FrameRect(&rc, frameBrush());
     const RECT inside = {rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1};
     if (inside.right > inside.left && inside.bottom > inside.top)
         pDC->FillSolidRect(&inside, isSelected() ? kSelectedColor : kPlainColor);

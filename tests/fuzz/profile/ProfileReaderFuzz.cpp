@@ -5,6 +5,7 @@
 #include "app/core/profile/ProfileReader.h"
 #include "fx/seam/Win32Seam.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -17,9 +18,17 @@
 
 namespace {
 
+// The profile functions read and write real files, a few hundred times per input: the scratch
+// file lives in RAM-backed /dev/shm where there is one, so the runs are not held up by a disk.
 const std::string& scratchPath()
 {
-    static const std::string path = "/tmp/profile_reader_fuzz_" + std::to_string(getpid()) + ".ini";
+    static const std::string path = [] {
+        struct stat st;
+        const bool shm =
+            stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode) && access("/dev/shm", W_OK) == 0;
+        return std::string(shm ? "/dev/shm" : "/tmp") + "/profile_reader_fuzz_" +
+               std::to_string(getpid()) + ".ini";
+    }();
     return path;
 }
 

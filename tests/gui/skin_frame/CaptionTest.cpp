@@ -183,3 +183,68 @@ TEST_F(CaptionFixture, TopCornersAreRoundOnlyWhileRestoredWithACaption)
     m_pFrame->SetWindowPos(nullptr, 0, 0, W + 10, H, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(::GetWindowRgn(m_pFrame->GetSafeHwnd(), rgn), ERROR);
 }
+
+namespace {
+
+// A host for loose caption buttons: the frame's window, the cursor far away.
+class CLooseSink : public ILuWinSink {
+public:
+    explicit CLooseSink(CWnd* pHost) : m_pHost(pHost) {}
+    CWnd* GetSinkWnd() override { return m_pHost; }
+    void RedrawSinkButton(UINT) override {}
+    POINT GetSinkCursorPos() override { return POINT{-100, -100}; }
+
+private:
+    CWnd* m_pHost;
+};
+
+int CountColour(const skintest::Canvas& canvas, const CRect& rc, COLORREF clr)
+{
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x)
+            n += canvas.At(x, y) == clr;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(CaptionFixture, EachButtonKindDrawsItsGlyphEnabledOrNot)
+{
+    const COLORREF c0 = Theme().GetThemeColor(LUCLR_BASE), c10 = Theme().GetThemeColor(LUCLR_DISABLEDTEXT);
+    skintest::Canvas canvas(m_rcWindow.Width(), m_rcWindow.Height());
+    m_pFrame->PaintNonClient(canvas.dc());
+    const CRect rcMin(m_pFrame->GetCaptionButton(LU_CAPBTN_MIN).GetRect());
+    const CRect rcMax(m_pFrame->GetCaptionButton(LU_CAPBTN_MAX).GetRect());
+    EXPECT_GT(CountColour(canvas, rcMin, c0), 4);
+    const int nMaximise = CountColour(canvas, rcMax, c0);
+    EXPECT_GT(nMaximise, 4);
+
+    // Maximised: the restore glyph (two boxes) instead of one.
+    ::SetWindowLongW(m_pFrame->GetSafeHwnd(), GWL_STYLE, m_pFrame->GetStyle() | WS_MAXIMIZE);
+    canvas.Clear(RGB(255, 255, 255));
+    m_pFrame->PaintNonClient(canvas.dc());
+    EXPECT_NE(CountColour(canvas, rcMax, c0), nMaximise);
+    // Without a minimise box its button is drawn disabled.
+    ::SetWindowLongW(m_pFrame->GetSafeHwnd(), GWL_STYLE, m_pFrame->GetStyle() & ~(WS_MAXIMIZE | WS_MINIMIZEBOX));
+    canvas.Clear(RGB(255, 255, 255));
+    m_pFrame->PaintNonClient(canvas.dc());
+    EXPECT_EQ(CountColour(canvas, rcMin, c0), 0);
+    EXPECT_GT(CountColour(canvas, rcMin, c10), 4);
+
+    CLooseSink sink(m_pFrame);
+    CLuDArrowBtn arrow;
+    arrow.InitButton(&sink, 7);
+    EXPECT_FALSE(arrow.IsInited());
+    arrow.SetArrow(LUARROW_RIGHT);
+    EXPECT_TRUE(arrow.IsInited());
+    EXPECT_EQ(arrow.GetArrow(), LUARROW_RIGHT);
+    CRect rc(10, 40, 30, 56);
+    arrow.OnSize(rc);
+    arrow.OnSize(CPoint(40, 40));
+    EXPECT_EQ(CRect(arrow.GetRect()), CRect(40, 40, 60, 56));
+    canvas.Clear(RGB(255, 255, 255));
+    arrow.OnPaint(canvas.dc());
+    EXPECT_GT(CountColour(canvas, CRect(40, 40, 60, 56), c0), 4);
+    EXPECT_EQ(CountColour(canvas, CRect(10, 40, 40, 56), c0), 0);
+}

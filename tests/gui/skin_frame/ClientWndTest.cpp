@@ -375,3 +375,27 @@ TEST_F(ClientFixture, TheProgramsMessagesGoUpToTheParent)
     Client().SendMessage(WM_USER + 0xFFE, 13, 0);  // below the range: the window's own
     EXPECT_EQ(m_pFrame->m_pageMessages.size(), 1u);
 }
+
+TEST_F(ClientFixture, AClientWindowMadeThroughItsCreateContextIsAPage)
+{
+    CLuClientWnd page;
+    CLuCWCContext context(&page, WS_CHILD | WS_VISIBLE, 5);
+    int bCustom = 0;
+    ASSERT_EQ(LuLibAux::CreateWnd(&context, &Client(), bCustom), &page);
+    EXPECT_EQ(bCustom, 1);
+    ASSERT_TRUE(::IsWindow(page.GetSafeHwnd()));
+    wchar_t cls[32] = {};
+    ::GetClassNameW(page.GetSafeHwnd(), cls, 32);
+    EXPECT_STREQ(cls, L"luClientWnd");
+    EXPECT_EQ(LuLibAux::CtrlFromHandle(page.GetSafeHwnd()), static_cast<CLuControlBase*>(&page));
+    page.SetWindowPos(nullptr, 0, 0, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(page.CreateBar(BAR_BOTTOM, 0, 110));
+    CTestPaneContext paneContext(RUNTIME_CLASS(CTestPane));
+    CWnd* pPreset = page.CreateBarChild(BAR_BOTTOM, &paneContext);
+    ASSERT_NE(pPreset, nullptr);
+    EXPECT_EQ(RectInParent(pPreset->GetSafeHwnd(), page.GetSafeHwnd()), CRect(0, 90, 300, 200));
+    // The page's messages for the frame pass through both client windows.
+    EXPECT_EQ(page.SendMessage(WM_USER + 0x1010, 3, 0), 0x55);
+    EXPECT_EQ(m_pFrame->m_pageMessages, (std::vector<WPARAM>{3}));
+    page.DestroyWindow();
+}

@@ -100,6 +100,7 @@ TEST_F(FrameFixture, OwnMenuBarIsReplacedAndRemovedWithoutDanglingPointers)
     ASSERT_TRUE(m_pFrame->SetMenuID(0));
     EXPECT_EQ(CFakeMenuBar::s_nLive, nLive);
     EXPECT_EQ(m_pFrame->GetMenuBar(), nullptr);
+    EXPECT_EQ(ClientTop(), 0);  // its row closed up
     EXPECT_EQ(m_pFrame->GetMenuHandle(), nullptr);
     EXPECT_FALSE(m_pFrame->ShowMainMenuBar(TRUE));
     MSG msg{m_pFrame->GetSafeHwnd(), WM_SYSKEYDOWN, 'F', 0, 0, {0, 0}};

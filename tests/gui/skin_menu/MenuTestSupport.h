@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <deque>
+#include <ostream>
 #include <functional>
 #include <vector>
 
@@ -86,3 +87,11 @@ int CountThreadWindows();
 int CountGdiObjects();
 
 }  // namespace menutest
+
+// Rectangles, points and sizes print as their coordinates in failure messages.
+inline void PrintTo(const RECT& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
+inline void PrintTo(const POINT& pt, std::ostream* os) { *os << "(" << pt.x << ", " << pt.y << ")"; }
+inline void PrintTo(const SIZE& size, std::ostream* os) { *os << size.cx << " x " << size.cy; }

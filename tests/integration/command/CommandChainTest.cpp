@@ -3,13 +3,17 @@
 // own process under a fresh tzsim (see CMakeLists.txt).
 #include "app/core/command/DeviceCommands.h"
 #include "app/core/command/SceneRestoreCommand.h"
+#include "app/core/scene/SceneFile.h"
 #include "app/core/wall/Cell.h"
 #include "comm/Comm.h"
 #include "tests/integration/device/SimulatorLink.h"
 #include "tests/unit/command/CommandTestSupport.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -138,6 +142,65 @@ TEST_F(CommandChain, MixedWallRestoredOnTheDevice)
     EXPECT_TRUE(has(state, "\"columns\":2,\"rows\":1,\"order\":2,\"input\":6")) << state;
     // Panel 1's matrix output 1 now carries CVBS input 2.
     EXPECT_TRUE(has(state, "\"kind\":0,\"output\":1,\"input\":2")) << state;
+
+    // The region (panel 4, no input of its own) gives its board type 12 between its panel's
+    // layout and the first MPD channel board, and the device shows no source there.
+    const std::size_t layout = trace.find("AA BB 02 08 0A 01 01 01 55 55 55 16");
+    const std::size_t none = trace.find("AA BB 02 01 08 0C 55 55 55 55 55 C0");
+    const std::size_t channel = trace.find("AA BB 02 02 08 04 55 55 55 55 55 B9");
+    ASSERT_NE(std::string::npos, none) << trace;
+    EXPECT_LT(layout, none) << trace;
+    EXPECT_LT(none, channel) << trace;
+    EXPECT_TRUE(has(state, "\"board\":1,\"name\":\"MPD region\",\"columns\":1,\"rows\":1,"
+                           "\"order\":1,\"input\":-1"))
+        << state;
+}
+
+// The frame bytes (and raw blocks) of tzsim's trace, or of tzscene's frame list, in order.
+std::vector<std::string> HexFrames(const std::string& text)
+{
+    std::vector<std::string> frames;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const std::size_t frame = line.find("AA BB ");
+        const std::size_t raw = line.find(" raw ");
+        if (frame != std::string::npos && line.find(" ! ") == std::string::npos)
+            frames.push_back(line.substr(frame, 35));
+        else if (raw != std::string::npos)
+            frames.push_back(line.substr(raw + 1, line.find("  ", raw + 1) - raw - 1));
+    }
+    return frames;
+}
+
+TEST_F(CommandChain, ToolFramesOfTheSceneFileAreWhatTheRestoreSends)
+{
+    BuildWall();
+    // The scene as the program saves it, and an installation whose profile says what the test's
+    // configuration says: MPD count 4, resolution 5, MPD pixels 1920 x 1080, the CVBS matrix of
+    // maker 3 at address 1 (port maps as the profile's defaults).
+    const std::filesystem::path folder = std::filesystem::current_path() / "installation";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "TzView.ini", std::ios::binary | std::ios::trunc)
+        << "[application]\r\nmpdnums=3\r\nresolution=5\r\nmpdresolution=5\r\n"
+           "[CVBS_Matrix]\r\ndevfactory=3\r\ndevno=1\r\n";
+    SceneHeader header;
+    header.geometry.rows = 2;
+    header.geometry.columns = 4;
+    header.geometry.resolution = 5;
+    header.geometry.mpdCount = 4;
+    const std::string scene = (folder / "mixed.tzs").string();
+    ASSERT_TRUE(saveSceneFile(scene.c_str(), header, wall));
+
+    CSceneRestoreCommand restore(wall.cells());
+    ASSERT_EQ(RUN_OK, runWithProgress(restore)) << restore.Message();
+    const device_test::ToolRun frames = device_test::tool(
+        "tzscene", "frames \"" + scene + "\" --profile \"" + folder.string() + "\" --matrix cvbs");
+    ASSERT_EQ(0, frames.status) << frames.output;
+    const std::vector<std::string> recorded = HexFrames(frames.output);
+    ASSERT_GT(recorded.size(), 20u) << frames.output;
+    const std::string trace = device_test::waitForTrace(recorded.back());
+    EXPECT_EQ(recorded, HexFrames(trace)) << frames.output << trace;
 }
 
 TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
@@ -150,7 +213,31 @@ TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
     EXPECT_TRUE(has(state, "\"preset\":3,")) << state;
     EXPECT_TRUE(has(state, "\"recordingPreset\":-1") || has(state, "\"recordingPreset\":0"))
         << state;
-    EXPECT_EQ("", FrameAnomalies(device_test::simFile("TZSIM_TRACE")));
+    const std::string trace = device_test::simFile("TZSIM_TRACE");
+    EXPECT_EQ("", FrameAnomalies(trace));
+    // Every frame between the brackets is one counted command, except the matrix frames and the
+    // single-panel layouts, which the restore does not count; the region's type 12 is counted.
+    const std::size_t open = trace.find("AA BB 00 02 03 01");
+    const std::size_t close = trace.find("AA BB 00 02 03 00");
+    ASSERT_NE(std::string::npos, open) << trace;
+    ASSERT_NE(std::string::npos, close) << trace;
+    int counted = 0;
+    bool sawNone = false;
+    std::istringstream lines(trace.substr(open, close - open));
+    std::string line;
+    std::getline(lines, line);  // the opening bracket
+    while (std::getline(lines, line)) {
+        const std::size_t at = line.find("AA BB ");
+        if (at == std::string::npos)
+            continue;
+        const std::string frame = line.substr(at, 35);
+        const bool matrix = frame.compare(6, 2, "01") == 0;
+        const bool single = frame.compare(12, 11, "0A 01 01 01") == 0;
+        counted += matrix || single ? 0 : 1;
+        sawNone = sawNone || frame == "AA BB 02 01 08 0C 55 55 55 55 55 C0";
+    }
+    EXPECT_TRUE(sawNone) << trace;
+    EXPECT_EQ(counted, g_nCommandCount) << trace;
 }
 
 TEST_F(CommandChain, ClockSetAndReadBackThroughTheStatusCommand)

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace device_test {
 namespace {
@@ -191,6 +193,69 @@ TEST_F(DeviceChain, VanishingLineFailsTheCommandInFlight)
     EXPECT_EQ(3, run.status) << run.output;
     EXPECT_LT(run.seconds, 25.0);
     EXPECT_TRUE(has(waitForTrace("the line vanishes"), "the line vanishes"));
+}
+
+TEST_F(DeviceChain, BlockWriteOnALineThatWentAwayReportsTheFailure)
+{
+    // The device vanishes on the status query (whose reply then never comes); the block write
+    // after it finds the line gone: its opening bracket fails, reaches only the traffic log (a
+    // frame is logged before it is written), and nothing else of the block is tried.
+    const std::size_t before = trafficLog().size();
+    setFailure("vanish");
+    const ToolRun run = tzctlScript("ReadStatusByte\nTransfer 13 0 1 0 2 0 3 0 4 0 5 0 6\n");
+    EXPECT_EQ(3, run.status) << run.output;
+    EXPECT_TRUE(has(run.output, "ReadStatusByte 3 (communication failed)")) << run.output;
+    EXPECT_TRUE(has(run.output, "Transfer 3 (communication failed)")) << run.output;
+    EXPECT_FALSE(has(waitForTrace("the line vanishes"), "Transfer"))
+        << "nothing reached the device";
+
+    const std::string all = trafficLog();
+    const std::string log = all.size() >= before ? all.substr(before) : all;
+    EXPECT_TRUE(has(log, "dest:0 eventid:0x09\r\np1=0x04 p2=0x01")) << log;
+    EXPECT_FALSE(has(log, "eventid:17")) << log;
+    EXPECT_FALSE(has(log, "p1=0x04 p2=0x00")) << log;
+}
+
+TEST_F(DeviceChain, TheTrafficLogDecodesBackIntoTheOperationsThatWroteIt)
+{
+    const std::size_t before = trafficLog().size();
+    const ToolRun run = tzctlScript("SetPower 1\nSetClock 1 33 6 3 7 1 12\nReadClock\n"
+                                    "SelectInput 1 12\nTransfer 13 0 1 0 2 0 3 0 4 0 5 0 6\n"
+                                    "MatrixSwitch 3 2 16 200 12\n");
+    ASSERT_EQ(0, run.status) << run.output;
+    const std::string all = trafficLog();
+    {
+        std::ofstream part("session.log", std::ios::binary | std::ios::trunc);
+        part << (all.size() >= before ? all.substr(before) : all);
+    }
+    const ToolRun decoded = tool("tzlog", "session.log");
+    EXPECT_EQ(0, decoded.status) << decoded.output;
+    // Each line: time, destination, board, then the operation.
+    std::vector<std::string> operations;
+    std::istringstream lines(decoded.output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.size() > 33)
+            operations.push_back(line.substr(33));
+    }
+    const std::vector<std::string> expected = {"SetPower(1)",
+                                               "SetClock(1,33,6,3,7,1,12)",
+                                               "ReadClock()",
+                                               "ReadClock reply: 1 ",
+                                               "SelectInput(1,12)",
+                                               "Transfer(13) open",
+                                               "Transfer(13) data 1: 0 1 0 2",
+                                               "Transfer(13) data 2: 0 3 0 4",
+                                               "Transfer(13) data 3: 0 5 0 6",
+                                               "Transfer(13) close",
+                                               "MatrixSwitch frame: "};
+    ASSERT_EQ(expected.size(), operations.size()) << decoded.output;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i], operations[i].substr(0, expected[i].size())) << decoded.output;
+    // The device's clock runs on from 03:06:33 on the 7th of January 2012.
+    EXPECT_EQ(" 6 3 7 1 12", operations[3].substr(operations[3].size() - 11)) << decoded.output;
 }
 
 }  // namespace

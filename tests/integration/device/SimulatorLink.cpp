@@ -123,14 +123,16 @@ ToolRun runCommand(const std::string& commandLine)
     return run;
 }
 
-std::string tzctlPath()
+std::string toolPath(const std::string& name)
 {
 #ifdef _WIN32
-    return "\"" + ownFolder() + "\\tzctl.exe\"";
+    return "\"" + ownFolder() + "\\" + name + ".exe\"";
 #else
-    return "'" + ownFolder() + "/tzctl'";
+    return "'" + ownFolder() + "/" + name + "'";
 #endif
 }
+
+std::string tzctlPath() { return toolPath("tzctl"); }
 
 }  // namespace
 
@@ -139,6 +141,11 @@ bool underSimulator() { return !envText("TZSIM_COM").empty() && !envText("TZSIM_
 ToolRun tzctl(const std::string& args)
 {
     return runCommand(tzctlPath() + " --dir " + profileDir() + " " + args);
+}
+
+ToolRun tool(const std::string& name, const std::string& args)
+{
+    return runCommand(toolPath(name) + " " + args);
 }
 
 ToolRun tzctlScript(const std::string& lines)
@@ -178,6 +185,14 @@ std::string anomalies(const std::string& trace)
         if (line.find(" ! ") != std::string::npos)
             out += line + "\n";
     return out;
+}
+
+std::string trafficLog()
+{
+    std::ifstream in(ownFolder() + kSlash + "tzview.log", std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 void setFailure(const std::string& mode)

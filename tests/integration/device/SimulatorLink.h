@@ -15,6 +15,8 @@ struct ToolRun {
 
 // tzctl --dir PROFILE ARGS, with a com.ini naming the simulator's port.
 ToolRun tzctl(const std::string& args);
+// Another tool beside the test program ("tzscene", "tzlog"), with its arguments as given.
+ToolRun tool(const std::string& name, const std::string& args);
 // tzctl --dir PROFILE --script FILE with these lines.
 ToolRun tzctlScript(const std::string& lines);
 
@@ -26,6 +28,8 @@ std::string waitForTrace(const std::string& text);
 std::string anomalies(const std::string& trace);
 // Writes "fail MODE" to the control file; tzsim applies it before the next frame.
 void setFailure(const std::string& mode);
+// The traffic log "tzview.log" that TzComm keeps beside tzctl (and this program), as it stands.
+std::string trafficLog();
 // Whether the test runs under tzsim at all.
 bool underSimulator();
 

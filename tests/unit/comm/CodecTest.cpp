@@ -2,6 +2,7 @@
 // channel's transfer loop: everything of the link that needs no serial line.
 #include "comm/CommLog.h"
 #include "comm/CommandFrame.h"
+#include "comm/KernelHandle.h"
 #include "comm/PortChannel.h"
 
 #include <gtest/gtest.h>
@@ -279,6 +280,30 @@ TEST(SerialException, MessageFromTheSystemOrEmpty)
     EXPECT_STREQ("", text);
     EXPECT_TRUE(known.IsKindOf(RUNTIME_CLASS(CException)));
     EXPECT_STREQ("CSerialException", known.GetRuntimeClass()->m_lpszClassName);
+}
+
+TEST(KernelHandle, OwnershipMovesAndTheHandleIsClosedOnce)
+{
+    CKernelHandle port{INVALID_HANDLE_VALUE};
+    EXPECT_FALSE(port.IsValid());
+    port.Close();  // nothing held: nothing closed
+
+    CKernelHandle a{nullptr};
+    a.Attach(SerialApi::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+    ASSERT_TRUE(a.IsValid());
+    const HANDLE event = a.Get();
+    CKernelHandle b(std::move(a));
+    EXPECT_FALSE(a.IsValid());
+    EXPECT_EQ(event, b.Get());
+    CKernelHandle c{nullptr};
+    c = std::move(b);
+    EXPECT_FALSE(b.IsValid());
+    EXPECT_EQ(event, c.Get());
+    // Given up, the handle is still open: closing it here is its one close (a second one, by an
+    // owner that kept a copy, would fail or be caught by the sanitizer natively).
+    const HANDLE raw = c.Detach();
+    EXPECT_FALSE(c.IsValid());
+    EXPECT_TRUE(SerialApi::CloseHandle(raw));
 }
 
 }  // namespace

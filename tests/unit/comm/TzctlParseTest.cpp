@@ -86,4 +86,31 @@ TEST(TzctlCommandLine, ScriptLinesCommentsAndLineNumbers)
     EXPECT_EQ(0u, error.find("line 2: ")) << error;
 }
 
+TEST(TzctlCommandLine, HelpWinsOverEverythingElse)
+{
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"--help"},
+                                                  {"-h"},
+                                                  {"--dir", "x", "-h"},
+                                                  {"SetPower", "0", "--help"},
+                                                  {"--bogus", "--help"}}) {
+        CommandLine line;
+        std::string error;
+        EXPECT_TRUE(ParseCommandLine(words, line, error)) << error;
+        EXPECT_TRUE(line.help);
+        EXPECT_TRUE(line.invocations.empty());
+    }
+    CommandLine line;
+    std::string error;
+    EXPECT_FALSE(ParseCommandLine({"--helpme"}, line, error));
+    EXPECT_EQ("unknown option --helpme", error);
+    EXPECT_FALSE(line.help);
+}
+
+TEST(TzctlCommandLine, AFailedConnectNamesThePortAndTheProfile)
+{
+    EXPECT_EQ("COM999 from /opt/t/com.ini, which does not exist",
+              ConnectFailureDetail(999, "/opt/t/com.ini", false));
+    EXPECT_EQ("COM7 from C:\\t\\com.ini", ConnectFailureDetail(7, "C:\\t\\com.ini", true));
+}
+
 }  // namespace

@@ -12,8 +12,9 @@ namespace {
 const char* const kMixedWall[] = {
     // panel 1: CVBS input 2 through the matrix, then its own input
     "MatrixSwitch(21,0,1,1000,2) SetLayout(9,1,1,1) SelectInput(9,3)",
-    // panel 4: the MPD region (no input of its own chosen), its assignment, then its two windows
-    "SetLayout(12,1,1,1) SelectInput(2,4) SelectInput(3,4) SelectInput(4,4) "
+    // panel 4: the MPD region (no input of its own chosen: type 12 to its board), its
+    // assignment, then its two windows
+    "SetLayout(12,1,1,1) SelectInput(1,12) SelectInput(2,4) SelectInput(3,4) SelectInput(4,4) "
     "SelectInput(5,4) SelectInput(6,4) SelectInput(7,4) SelectInput(8,4) SelectInput(12,0) "
     "SetPip(2,2,2,128,1,104) SetPip(2,1,0,100,0,200) SetPip(2,0,1,85,85,85) SelectPipInput(2,2) "
     "SetPip(2,3,5,85,85,85) "
@@ -28,7 +29,7 @@ const char* const kMixedWall[] = {
     // panels 7 and 8 combined, no input: the member loop ends at once
     "SetLayout(15,2,1,1) SetLayout(16,2,1,2)",
 };
-const int kMixedWallCounted = 27;
+const int kMixedWallCounted = 28;
 
 std::string MixedWallCalls()
 {
@@ -204,6 +205,28 @@ TEST_F(PresetLimitTest, TwoHundredSeventyOneCommandsAreStoredWithAWarning)
     EXPECT_EQ(std::string("该预设场景发送指令271条,超过最大条数270,可能设置无效!"),
               Messages()[0].first);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), Messages()[0].second);
+}
+
+TEST_F(PresetLimitTest, TheRegionsOwnBoardCountsTowardsTheLimit)
+{
+    // 268 panels, the first an MPD region without input on a one-channel device: NewScene,
+    // SetResolution, SelectInput(1,12), SelectInput(2,0) for the region, 267 inputs: 271.
+    config.mpdCount = 1;
+    CCellObjImp wall;
+    wall.setLayout(268, 1, WallRect{0, 0, 2680, 10});
+    for (CCell* cell : wall.cells())
+        cell->setInputType(0);
+    wall.cells().GetHead()->setMpd(TRUE);
+    link.Clear();
+    CSceneRestoreCommand store(wall.cells(), true, 7);
+    EXPECT_EQ(RUN_OK, runWithProgress(store));
+    EXPECT_EQ("RecordPreset(7,1) NewScene(0) SetResolution(0,6) SetLayout(2,1,1,1) "
+              "SelectInput(1,12) SelectInput(2,0) SetLayout(3,1,1,1) SelectInput(3,0)",
+              link.Joined().substr(0, link.Joined().find(" SetLayout(4,")));
+    EXPECT_EQ(271, g_nCommandCount);
+    ASSERT_EQ(1u, Messages().size());
+    EXPECT_EQ(std::string("该预设场景发送指令271条,超过最大条数270,可能设置无效!"),
+              Messages()[0].first);
 }
 
 TEST_F(PresetLimitTest, RestoringWithoutStoringNeverWarns)

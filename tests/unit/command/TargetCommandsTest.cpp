@@ -103,9 +103,16 @@ TEST_F(TargetCommandTest, MpdAssignmentOfACombinedCellAndItsFailures)
     CCombineCell* combined = Combine({1, 2});
     combined->setMpd(TRUE);
     link.Clear();
-    // A region without a chosen input (type 12) gives its own board nothing.
+    // A region without a chosen input gives its own board type 12 ("none") as it stands.
     CMpdAssignCommand noInput(combined, true);
     EXPECT_EQ(1, noInput.Execute());
+    EXPECT_EQ("SelectInput(1,12) SelectInput(2,4) SelectInput(3,4) SelectInput(4,0) "
+              "SelectInput(5,0)",
+              link.Joined());
+    // Made by hand (no input flag), board 1 gets nothing whatever the type.
+    link.Clear();
+    CMpdAssignCommand byHand(combined, false);
+    EXPECT_EQ(1, byHand.Execute());
     EXPECT_EQ("SelectInput(2,4) SelectInput(3,4) SelectInput(4,0) SelectInput(5,0)", link.Joined());
     // The region's own board may fail; the assignment goes on.
     combined->setInputType(0);

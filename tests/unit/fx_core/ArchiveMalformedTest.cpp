@@ -5,6 +5,26 @@
 
 #include <gtest/gtest.h>
 
+// A node that goes on reading its list after a child failed to read, counting the failures: what
+// a lenient reader could do, and what the archive must stay safe under.
+class CForgivingNode : public CNode {
+    DECLARE_SERIAL(CForgivingNode)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        for (DWORD n = ar.ReadCount(); n > 0; --n) {
+            try {
+                m_children.AddTail(ar.ReadObject(RUNTIME_CLASS(CSampleBase)));
+            } catch (CArchiveException* e) {
+                e->Delete();
+                ++m_nFailures;
+            }
+        }
+    }
+    int m_nFailures = 0;
+};
+IMPLEMENT_SERIAL(CForgivingNode, CNode, 0)
+
 namespace {
 class ArchiveMalformed : public ::testing::Test {
 protected:
@@ -202,4 +222,64 @@ TEST_F(ArchiveMalformed, WrongDirection)
         e->Delete();
     }
     EXPECT_EQ(cause, CArchiveException::readOnly);
+}
+
+TEST_F(ArchiveMalformed, NothingReadInsideAFailedObjectCanBeReferredToLater)
+{
+    // A lenient node (object 2) reads two children: node 4, which holds item 6 and then fails on
+    // an unknown class (deleting itself and item 6), and then a reference back to item 6.
+    TestBytes bytes;
+    bytes.w16(1).newClass(0, "CForgivingNode").w16(2);
+    bytes.newClass(1, "CNode").w16(0).w16(2).newClass(0, "CItem").w32(9).newClass(0, "CNothing");
+    bytes.w16(6);
+    std::vector<CObject*> back = LoadList(bytes.bytes());
+    ASSERT_EQ(back.size(), 1u);
+    CForgivingNode* lenient = static_cast<CForgivingNode*>(back[0]);
+    EXPECT_EQ(lenient->m_nFailures, 2);
+    EXPECT_TRUE(lenient->m_children.IsEmpty());
+    EXPECT_EQ(CSampleBase::s_nLive, 1);
+    DeleteDistinct(back);
+}
+
+TEST_F(ArchiveMalformed, LoadPositionIsWhereTheReaderStands)
+{
+    TestBytes bytes;
+    bytes.w16(1).newClass(0, "CItem").w32(5).w16(0x1234);
+    CMemFile file(bytes.bytes().data(), static_cast<UINT>(bytes.size()));
+    CArchive ar(&file, CArchive::load, 16);
+    EXPECT_EQ(ar.GetLoadPosition(), 0u);
+    EXPECT_EQ(ar.ReadCount(), 1u);
+    EXPECT_EQ(ar.GetLoadPosition(), 2u);
+    delete ar.ReadObject(nullptr);
+    EXPECT_EQ(ar.GetLoadPosition(), 17u);  // count, tag, schema, length, "CItem", value
+    // A 32-bit read that runs past the end stops the reader where the field began.
+    int cause = -1;
+    try {
+        DWORD value;
+        ar >> value;
+    } catch (CArchiveException* e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(cause, CArchiveException::endOfFile);
+    EXPECT_EQ(ar.GetLoadPosition(), 17u);
+}
+
+TEST(ArchiveSampleObjects, TheSweepDeletesUnownedNodesAndTheirChildrenOnce)
+{
+    // Nodes that own their children but are themselves owned by no one (a link's targets), some
+    // children made before their node and some after, so the sweep meets children first.
+    ASSERT_TRUE(CNode::s_bOwnsChildren);
+    for (int i = 0; i < 64; ++i) {
+        CNode* early = new CNode(1);
+        CNode* parent = new CNode(2);
+        CNode* late = new CNode(3);
+        parent->m_children.AddTail(early);
+        parent->m_children.AddTail(late);
+        parent->m_children.AddTail(new CItem(i));
+        new CRef(parent);
+    }
+    CSampleBase::DeleteAllLive();
+    EXPECT_EQ(CSampleBase::s_nLive, 0);
+    EXPECT_TRUE(CNode::s_bOwnsChildren);
 }

@@ -27,8 +27,14 @@ CSampleBase::~CSampleBase()
 
 void CSampleBase::DeleteAllLive()
 {
+    // Every live object is deleted here exactly once, so no node may delete its children on the
+    // way: a child the sweep already deleted would be deleted again (and a node still listing a
+    // deleted child would read it).
+    const bool owning = CNode::s_bOwnsChildren;
+    CNode::s_bOwnsChildren = false;
     while (!Live().empty())
         delete *Live().begin();
+    CNode::s_bOwnsChildren = owning;
 }
 
 IMPLEMENT_DYNAMIC(CSampleBase, CObject)

@@ -13,7 +13,9 @@ public:
     CSampleBase();
     ~CSampleBase() override;
     static int s_nLive;
-    // Deletes every sample object still alive (for graphs whose objects own nothing).
+    // Deletes every sample object still alive, each once: nodes do not delete their children
+    // while it runs, whatever s_bOwnsChildren says (link targets and the objects of a shared graph
+    // are owned by no one; the children of such an unowned node are deleted here as well).
     static void DeleteAllLive();
 };
 

@@ -143,6 +143,27 @@ TEST_F(ProcessorTest, MpdAssignmentLayoutAndPipWindows)
     EXPECT_EQ("panel 1", p.boardName(5));
 }
 
+TEST_F(ProcessorTest, InputTypeTwelveLeavesABoardWithoutASource)
+{
+    applyClean(board(1, 0x08, {0x06}));
+    ASSERT_EQ(6, p.state().boards.at(1).input);
+    // The scene restore's "no input chosen" for the MPD region: accepted, the source cleared.
+    const Outcome o =
+        apply(FrameBytes{0xAA, 0xBB, 0x02, 0x01, 0x08, 0x0C, 0x55, 0x55, 0x55, 0x55, 0x55, 0xC0});
+    EXPECT_TRUE(o.anomalies.empty()) << o.anomalies.front();
+    EXPECT_EQ("SelectInput MPD region type 12", o.meaning);
+    EXPECT_EQ(-1, p.state().boards.at(1).input);
+    applyClean(board(2, 0x09, {0x02}));
+    applyClean(board(2, 0x09, {0x0C}));
+    EXPECT_EQ(-1, p.state().pips.at(2).input);
+    // Types between the sources and "none" are still refused, and change nothing.
+    applyClean(board(1, 0x08, {0x03}));
+    EXPECT_EQ(1u, apply(board(1, 0x08, {0x07})).anomalies.size());
+    EXPECT_EQ(1u, apply(board(1, 0x08, {0x0B})).anomalies.size());
+    EXPECT_EQ(1u, apply(board(2, 0x09, {0x0D})).anomalies.size());
+    EXPECT_EQ(3, p.state().boards.at(1).input);
+}
+
 TEST_F(ProcessorTest, StrictAboutWhatARealProcessorWouldMisHandle)
 {
     // PIP input for a panel, PIP flag that does not match the board, a board that does not exist,

@@ -1,0 +1,224 @@
+// Mouse journeys on the real control with posted messages: selecting, the rubber band, merging
+// and splitting, an MPD region with a window added, dragged and resized by each edge, with the
+// exact commands and device rectangles the recording link saw; the cursor of each zone; what is
+// painted; capture taken away mid-drag; and the scene saved when the control goes.
+#include "tests/gui/view/ViewGuiSupport.h"
+
+#include "app/core/scene/SceneFile.h"
+
+#include <fstream>
+#include <iterator>
+
+using viewtest::Geometry;
+
+namespace {
+
+COLORREF PixelOf(HWND hWnd, int x, int y)
+{
+    HDC screen = ::GetDC(hWnd);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 640, 480);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::SendMessageW(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    const COLORREF color = ::GetPixel(memory, x, y);
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(hWnd, screen);
+    return color;
+}
+
+HCURSOR Cursor(LPCSTR shape) { return ::LoadCursorA(nullptr, shape); }
+
+}  // namespace
+
+class TzCtrlJourney : public ViewGuiTest {
+protected:
+    // The one panel made the MPD region, with one window in its middle ninth:
+    // (213,160)-(427,320) in view pixels, x 638, y 360, 642 x 360 on the 1920 x 1080 output.
+    void RegionWithWindow()
+    {
+        Press(100, 100);
+        Release(100, 100);
+        Command(ID_WALL_MPD);
+        Command(ID_WALL_ADD_PIP);
+    }
+};
+
+TEST_F(TzCtrlJourney, MpdRegionAndAWindowAddedThroughCommands)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    RegionWithWindow();
+    EXPECT_EQ("SelectInput(2,4) SelectInput(3,4) SelectInput(4,4) SelectInput(5,4) SelectInput(6,4) "
+              "SelectInput(7,4) SelectInput(8,4) SelectInput(9,0) SetPip(2,0,1,85,85,85) " +
+                  Geometry(2, 638, 360, 642, 360),
+              link.Joined());
+    EXPECT_EQ((std::vector<std::string>{"设置CBD", "开PIP"}), titles.titles);
+    ASSERT_EQ(1, control.wall().cells().GetHead()->pipCount());
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(TzCtrlJourney, DraggingAndResizingAWindowSendsItsGeometryOnRelease)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    RegionWithWindow();
+    link.Clear();
+
+    // Inside: the hand, the mouse captured, nothing sent until the button goes up.
+    Press(300, 240);
+    EXPECT_EQ(View(), ::GetCapture());
+    EXPECT_EQ(Cursor(IDC_HAND), ::GetCursor());
+    MoveTo(315, 250);
+    MoveTo(330, 260);
+    EXPECT_TRUE(link.calls.empty());
+    Release(330, 260);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(Geometry(2, 728, 406, 642, 360), link.Joined());
+    Press(330, 260);
+    MoveTo(300, 240);
+    Release(300, 240);
+
+    struct Edge {
+        int grabX, grabY, toX, toY;
+        LPCSTR cursor;
+        std::string sent;
+    } edges[] = {
+        {213, 240, 150, 240, IDC_SIZEWE, Geometry(2, 450, 360, 830, 360)},
+        {300, 160, 300, 100, IDC_SIZENS, Geometry(2, 450, 226, 830, 496)},
+        {426, 240, 500, 240, IDC_SIZEWE, Geometry(2, 450, 226, 1050, 496)},
+        {300, 319, 300, 400, IDC_SIZENS, Geometry(2, 450, 226, 1050, 676)},
+    };
+    for (const Edge& e : edges) {
+        SCOPED_TRACE(e.sent);
+        link.Clear();
+        Press(e.grabX, e.grabY);
+        EXPECT_EQ(Cursor(e.cursor), ::GetCursor());
+        MoveTo(e.toX, e.toY);
+        Release(e.toX, e.toY);
+        EXPECT_EQ(e.sent, link.Joined());
+    }
+
+    // A press and release without moving sends nothing.
+    link.Clear();
+    Press(300, 300);
+    Release(300, 300);
+    EXPECT_TRUE(link.calls.empty());
+}
+
+TEST_F(TzCtrlJourney, CaptureTakenAwayMidDragFinishesTheDrag)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    RegionWithWindow();
+    link.Clear();
+    Press(300, 240);
+    MoveTo(330, 260);
+    // Another window takes the mouse.
+    ::SetCapture(page.m_hWnd);
+    viewtest::PumpUntil([] { return false; }, 50);
+    EXPECT_EQ(DRAG_NONE, control.editor().dragMode());
+    EXPECT_EQ(Geometry(2, 728, 406, 642, 360), link.Joined());
+    ::ReleaseCapture();
+
+    // WM_CANCELMODE ends a drag the same way.
+    link.Clear();
+    Press(330, 260);
+    MoveTo(300, 240);
+    viewtest::Post(View(), WM_CANCELMODE, 0, 0);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(Geometry(2, 638, 360, 642, 360), link.Joined());
+    // The late button-up does nothing more.
+    Release(300, 240);
+    EXPECT_EQ(Geometry(2, 638, 360, 642, 360), link.Joined());
+}
+
+TEST_F(TzCtrlJourney, RubberBandMergesAndDoubleClickSplits)
+{
+    configuredSystem().wallRows = 2;
+    configuredSystem().wallColumns = 2;
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    ASSERT_EQ(4, control.wall().cells().GetCount());
+
+    Press(100, 100);
+    MoveTo(400, 150);
+    MoveTo(500, 300);
+    Release(500, 300);
+    // Four panels of 320 x 240, boards 9 .. 12.
+    EXPECT_EQ("SetLayout(9,2,2,1) SetLayout(10,2,2,2) SetLayout(11,2,2,3) SetLayout(12,2,2,4)",
+              link.Joined());
+    EXPECT_EQ((std::vector<std::string>{"合成屏幕"}), titles.titles);
+    ASSERT_EQ(1, control.wall().cells().GetCount());
+    EXPECT_EQ(nullptr, control.editor().currentCell());
+
+    link.Clear();
+    titles.titles.clear();
+    viewtest::Post(View(), WM_LBUTTONDBLCLK, MK_LBUTTON, viewtest::At(200, 200));
+    EXPECT_EQ("SetLayout(9,1,1,1) SetLayout(10,1,1,1) SetLayout(11,1,1,1) SetLayout(12,1,1,1)",
+              link.Joined());
+    EXPECT_EQ((std::vector<std::string>{"屏幕分解"}), titles.titles);
+    EXPECT_EQ(4, control.wall().cells().GetCount());
+}
+
+TEST_F(TzCtrlJourney, PaintShowsSelectionFramesAndWindows)
+{
+    configuredSystem().wallRows = 2;
+    configuredSystem().wallColumns = 2;
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    EXPECT_EQ(RGB(0, 0, 0), PixelOf(View(), 320, 100)) << "the frame between two panels";
+    EXPECT_EQ(RGB(100, 100, 100), PixelOf(View(), 20, 20));
+    Press(20, 20);
+    Release(20, 20);
+    EXPECT_EQ(RGB(36, 106, 64), PixelOf(View(), 20, 20));
+    EXPECT_EQ(RGB(100, 100, 100), PixelOf(View(), 340, 20));
+
+    Command(ID_WALL_MPD);
+    Command(ID_WALL_ADD_PIP);
+    // The region (320 x 240) and its window in the middle ninth (106,80)-(214,160).
+    EXPECT_EQ(RGB(0, 0, 0), PixelOf(View(), 106, 100));
+    EXPECT_EQ(RGB(100, 100, 100), PixelOf(View(), 110, 85));
+    Press(110, 85);
+    Release(110, 85);
+    EXPECT_EQ(RGB(36, 106, 64), PixelOf(View(), 110, 85));
+    EXPECT_EQ(RGB(100, 100, 100), PixelOf(View(), 20, 20)) << "the region itself is not selected";
+}
+
+TEST_F(TzCtrlJourney, DeleteWithoutAWindowAsksForOne)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    Command(ID_WALL_DELETE_PIP);
+    EXPECT_EQ((std::vector<std::string>{"请选中要删除的窗口"}), Shown());
+    RegionWithWindow();
+    Press(300, 240);
+    Release(300, 240);
+    link.Clear();
+    Command(ID_WALL_DELETE_PIP);
+    EXPECT_EQ("SetPip(2,0,0,85,85,85)", link.Joined());
+    EXPECT_EQ(0, control.wall().cells().GetHead()->pipCount());
+}
+
+TEST_F(TzCtrlJourney, TheSceneIsSavedWhenTheControlGoes)
+{
+    {
+        CTzCtrl control(scratch.path().c_str());
+        CreateFrame(control);
+        RegionWithWindow();
+    }
+    const std::string path = scratch.file("insidemode\\newmode.tzs");
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in.good()) << path;
+    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                           std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 218u);
+    EXPECT_EQ(0x7A, bytes[0]);
+    EXPECT_EQ(0x63, bytes[1]);
+    EXPECT_EQ(1, bytes[202]);   // rows
+    EXPECT_EQ(1, bytes[206]);   // columns
+    EXPECT_EQ(8, bytes[214]);   // MPD count
+    const std::string text(bytes.begin(), bytes.end());
+    EXPECT_NE(std::string::npos, text.find("CPIPCell"));
+}
