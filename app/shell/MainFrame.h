@@ -35,8 +35,15 @@ public:
     // Re-reads com.ini and the port list; an unreadable port list leaves the pane as it was.
     void UpdateLinkPane();
 
-    // The profiles the status texts come from (beside the program unless told otherwise).
-    void UseProfiles(const ProfileStore& profiles) { m_profiles = profiles; }
+    // The folder of the profiles the status texts and the wall view read (beside the program
+    // unless told otherwise, before the frame is created).
+    void UseProfiles(const CString& folder)
+    {
+        m_profiles = ProfileStore(folder);
+        m_strProfileFolder = folder;
+    }
+    // Empty for the folder beside the program.
+    const CString& GetProfileFolder() const { return m_strProfileFolder; }
 
     CLuStatusBar& GetStatusBarCtrl() { return m_wndStatusBar; }
     CSlideCtrl& GetSlideCtrl() { return m_wndSlide; }
@@ -65,6 +72,7 @@ protected:
 
 private:
     ProfileStore m_profiles;
+    CString m_strProfileFolder;
     CWorkspace* m_pWorkspace = nullptr;
     CLuStatusBar m_wndStatusBar;
     CSlideCtrl m_wndSlide;

@@ -52,7 +52,10 @@ CWorkspace::~CWorkspace() = default;
 
 std::unique_ptr<CWallViewPage> CWorkspace::MakeWallViewPage()
 {
-    return std::unique_ptr<CWallViewPage>(new CWallViewPage);
+    const CString& folder = m_pFrame->GetProfileFolder();
+    if (folder.IsEmpty())
+        return std::unique_ptr<CWallViewPage>(new CWallViewPage);
+    return std::unique_ptr<CWallViewPage>(new CWallViewPage(folder));
 }
 
 // ---- Building ----

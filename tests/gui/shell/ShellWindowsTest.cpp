@@ -257,6 +257,8 @@ namespace {
 CString WriteComIni(const char* folder, int port)
 {
     ::CreateDirectoryA(folder, nullptr);
+    // No recent scene from an earlier run: the frame's wall page sets up the blank scene.
+    ::DeleteFileA((std::string(folder) + "\\TzView.ini").c_str());
     std::ofstream out(std::string(folder) + "\\com.ini", std::ios::binary);
     out << "[comm]\r\ncommport=" << port << "\r\ntimeout=20\r\nbaudrate=57600\r\n";
     return CString(folder);
@@ -275,7 +277,7 @@ TEST_F(ShellWindows, FrameStatusPanesFollowTheWallThePortAndTheOnlineFlag)
     const CString folder = WriteComIni("frame_profiles", 57);
 
     CMainFrame* pFrame = new CMainFrame;
-    pFrame->UseProfiles(ProfileStore(folder));
+    pFrame->UseProfiles(folder);
     ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
     CRect rc;
     pFrame->GetWindowRect(&rc);
@@ -307,7 +309,7 @@ TEST_F(ShellWindows, MainFrameShowsCaptionBandButtonsAndBorderInThemeColours)
 {
     CLuTheme* pTheme = CLuThemeManager::Instance()->GetTheme();
     CMainFrame* pFrame = new CMainFrame;
-    pFrame->UseProfiles(ProfileStore(WriteComIni("caption_profiles", 57)));
+    pFrame->UseProfiles(WriteComIni("caption_profiles", 57));
     ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
     pFrame->ShowWindow(SW_SHOWNORMAL);
     pFrame->UpdateWindow();

@@ -11,6 +11,7 @@
 #include "app/shell/ShellState.h"
 #include "app/shell/SplitMenu.h"
 #include "app/shell/WallViewPage.h"
+#include "app/core/preset/PresetScenes.h"
 #include "app/shell/Workspace.h"
 #include "fx/win/Menu.h"
 #include "skin/core/LuLibAux.h"
@@ -37,6 +38,7 @@ void PumpPending()
 // What the wall view was asked to do, with the working layout it saw at a new scene.
 class CRecordingPage : public CWallViewPage {
 public:
+    using CWallViewPage::CWallViewPage;
     struct SceneSeen {
         int mpdCount, wallColumns, wallRows, subRows, subColumns;
     };
@@ -58,6 +60,10 @@ public:
     std::vector<BOOL> activations;
 };
 
+// The wall view's profiles: a folder of the tests' own, with no recent scene at the start of a
+// test, so the page always sets up the blank scene.
+const char PROFILE_FOLDER[] = "workspace_profiles";
+
 class CTestWorkspace : public CWorkspace {
 public:
     explicit CTestWorkspace(CMainFrame* pFrame) : CWorkspace(pFrame) {}
@@ -71,7 +77,10 @@ public:
     CPoint ptDropDown{-1, -1};
 
 protected:
-    std::unique_ptr<CWallViewPage> MakeWallViewPage() override { return std::unique_ptr<CWallViewPage>(new CRecordingPage); }
+    std::unique_ptr<CWallViewPage> MakeWallViewPage() override
+    {
+        return std::unique_ptr<CWallViewPage>(new CRecordingPage(PROFILE_FOLDER));
+    }
     void OpenSystemSettings() override { ++systemOpened; }
     void OpenFactorySettings() override { ++factoryOpened; }
     void Tell(LPCSTR lpszText) override { told.push_back(lpszText); }
@@ -97,7 +106,10 @@ protected:
         g_nOnline = 1;
         g_nRole = ROLE_ADMINISTRATOR;
         configuredSystem().mpdCount = 4;
+        ::CreateDirectoryA(PROFILE_FOLDER, nullptr);
+        ::DeleteFileA((std::string(PROFILE_FOLDER) + "\\TzView.ini").c_str());
         m_pFrame = new CTestFrame;
+        m_pFrame->UseProfiles(PROFILE_FOLDER);
         ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
         m_pFrame->ShowWindow(SW_SHOWNORMAL);
         m_pFrame->UpdateWindow();
@@ -375,6 +387,56 @@ TEST_F(WorkspaceWindows, TeardownLeavesNoneOfTheWorkspacesWindows)
     PumpPending();
     for (HWND h : windows)
         EXPECT_FALSE(::IsWindow(h));
+}
+
+TEST_F(WorkspaceWindows, WallPageHostsTheWallViewAtItsPlaceAndThePresetPanelInBarTwo)
+{
+    CWallViewPage& page = *Ws().GetWallViewPage();
+    CWallPage& wall = page.GetWallPage();
+    EXPECT_EQ(page.GetClientWnd().GetMainChild(), &wall);
+    CTzCtrl& view = page.GetWallView();
+    ASSERT_NE(view.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(view.GetParent(), &wall);
+    EXPECT_EQ(view.GetDlgCtrlID(), 1000);
+    char className[32] = {};
+    ::GetClassNameA(view.GetSafeHwnd(), className, sizeof(className));
+    EXPECT_STREQ(className, "TzViewCtrl");
+    EXPECT_EQ(CWnd::FromHandlePermanent(view.GetSafeHwnd()), &view) << "the page's control object owns the window";
+    CRect rc;
+    view.GetWindowRect(&rc);
+    wall.ScreenToClient(&rc);
+    EXPECT_EQ(rc, CRect(5, 5, 645, 485));
+    EXPECT_TRUE(view.IsWindowVisible());
+    EXPECT_GT(view.wall().cells().GetCount(), 0) << "the blank scene is set up without a recent scene";
+
+    // The preset panel: dialog 131 in bar 2, its twenty buttons, the operator's role.
+    CPresetSceneDlg& panel = page.GetPresetPanel();
+    EXPECT_EQ(page.GetClientWnd().GetBarChild(BAR_BOTTOM), &panel);
+    EXPECT_EQ(page.GetClientWnd().GetBarWidth(BAR_BOTTOM), 110);
+    EXPECT_TRUE(panel.IsWindowVisible());
+    for (UINT nID : kPresetButtonIds)
+        EXPECT_NE(::GetDlgItem(panel, static_cast<int>(nID)), nullptr) << nID;
+    EXPECT_EQ(panel.Presets().role(), ROLE_ADMINISTRATOR);
+
+    // The page's face with the double rounded frame inset 0, 0, 5, 12, painted on a bitmap.
+    CRect client;
+    wall.GetClientRect(&client);
+    ASSERT_GT(client.Height(), 40);
+    CClientDC screen(nullptr);
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(screen.GetSafeHdc()));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateDIBSection32(client.Width(), client.Height()));
+    CScopedSelect select(memory, bitmap);
+    wall.PaintPage(memory);
+    const int y = client.Height() / 2;
+    EXPECT_EQ(memory.GetPixel(0, y), CWallPage::FRAME_COLOR);
+    EXPECT_EQ(memory.GetPixel(1, y), CWallPage::INNER_FRAME_COLOR);
+    EXPECT_EQ(memory.GetPixel(3, y), CWallPage::FACE_COLOR);
+    EXPECT_EQ(memory.GetPixel(client.Width() - 6, y), CWallPage::FRAME_COLOR);
+    EXPECT_EQ(memory.GetPixel(client.Width() - 3, y), CWallPage::FACE_COLOR) << "outside the frame";
+    EXPECT_EQ(memory.GetPixel(client.Width() / 2, client.Height() - 13), CWallPage::FRAME_COLOR);
+    EXPECT_EQ(memory.GetPixel(client.Width() / 2, client.Height() - 6), CWallPage::FACE_COLOR);
 }
 
 namespace {
