@@ -1,11 +1,15 @@
-// The settings dialogs' entry points. The dialogs themselves are built in their own folder and
-// take these over; until then the commands end here, after their refusals.
+// The settings dialogs' entry points: the workspace has decided the role and offline refusals;
+// the dialogs themselves live in their own folder (app/shell/dialogs).
 #include "app/shell/SettingsDialogs.h"
 
-void RunSystemSettingsDialog(CWnd*)
+#include "app/shell/dialogs/SettingsDialogs.h"
+
+void RunSystemSettingsDialog(CWnd* pParent)
 {
+    OpenSystemSettings(pParent);
 }
 
-void RunFactorySettingsDialog(CWnd*)
+void RunFactorySettingsDialog(CWnd* pParent)
 {
+    OpenFactorySettings(pParent);
 }
