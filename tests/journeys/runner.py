@@ -160,6 +160,7 @@ class Session:
                         LC_ALL=config.get("locale", "zh_CN.UTF-8"))
         self._probe_count = 0
         self._managed_before = None
+        self._listed = set()  # ports this journey put into the machine's list, taken out at the end
 
     def _fresh_work(self):
         shutil.rmtree(self.work, ignore_errors=True)
@@ -209,6 +210,10 @@ class Session:
                          out_name="probe.out")
         proc.wait(timeout=STEP_TIMEOUT)
         check(proc.returncode == 0, "the port register takes COM%d" % port)
+        if remove:
+            self._listed.discard(port)
+        else:
+            self._listed.add(port)
 
     def draw_own_frames(self):
         """Lets Wine draw whole windows (see the probe's "managed"); undone in close()."""
@@ -386,6 +391,9 @@ class Session:
                 self.program.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 self.program.kill()
+        # Other programs of this Wine server (the GUI tests) expect the machine's list as it was.
+        for port in sorted(self._listed):
+            self.wine([self.cfg["probe"], "serialcomm", str(port), "del"], out_name="probe.out").wait(timeout=STEP_TIMEOUT)
         if self._managed_before is not None:
             path = os.path.join(self.work, "managed-after.txt")
             self.wine([self.cfg["probe"], "managed", path, self._managed_before or "-"],
