@@ -3,12 +3,12 @@
 // button) open the transparency, parameter, sub-window and quick edge-mask dialogs over the
 // control, each for that window; a nudge from the sub-window dialog moves the window the control
 // shows and repaints the control.
+#include "app/shell/dialogs/WallViewDialogs.h"
 #include "app/core/profile/ProfileState.h"
 #include "app/core/view/TzCtrl.h"
 #include "app/res/WallViewRes.h"
 #include "app/shell/DialogItems.h"
 #include "app/shell/dialogs/ParamDlg.h"
-#include "app/shell/dialogs/WallViewDialogs.h"
 #include "tests/gui/dialogs/DialogTestSupport.h"
 
 #include <filesystem>
@@ -22,8 +22,8 @@ namespace {
 struct Seen {
     std::wstring caption;
     HWND owner = nullptr;
-    CCell* target = nullptr;      // the parameter dialog's window
-    int transparency = -2;        // the transparency dialog's selection
+    CCell* target = nullptr;  // the parameter dialog's window
+    int transparency = -2;    // the transparency dialog's selection
 };
 Seen g_seen;
 
@@ -64,9 +64,11 @@ protected:
         workingSystem() = c;
 
         CTzCtrl::RegisterWindowClass();
-        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "wall page", WS_POPUP | WS_VISIBLE, CRect(20, 20, 680, 520), nullptr, 0));
+        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "wall page", WS_POPUP | WS_VISIBLE,
+                                    CRect(20, 20, 680, 520), nullptr, 0));
         m_view = std::make_unique<CTzCtrl>(CString(m_profiles.string().c_str()));
-        ASSERT_TRUE(m_view->Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 645, 485), &m_host, IDC_WALL_VIEW));
+        ASSERT_TRUE(
+            m_view->Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 645, 485), &m_host, IDC_WALL_VIEW));
         m_view->resetScene();
         m_dialogs = std::make_unique<CWallViewDialogs>(m_view.get());
         m_view->setDialogs(m_dialogs.get());
