@@ -2,12 +2,13 @@
 // real control (an MPD region over its one panel holding one window, made current by the right
 // button) open the transparency, parameter, sub-window and quick edge-mask dialogs over the
 // control, each for that window; a nudge from the sub-window dialog moves the window the control
-// shows and repaints the control.
+// shows and repaints the control. The program's wall page gives its view these dialogs.
 #include "app/shell/dialogs/WallViewDialogs.h"
 #include "app/core/profile/ProfileState.h"
 #include "app/core/view/TzCtrl.h"
 #include "app/res/WallViewRes.h"
 #include "app/shell/DialogItems.h"
+#include "app/shell/WallPage.h"
 #include "app/shell/dialogs/ParamDlg.h"
 #include "tests/gui/dialogs/DialogTestSupport.h"
 
@@ -111,9 +112,9 @@ protected:
     CWnd m_host;
     std::unique_ptr<CTzCtrl> m_view;
     std::unique_ptr<CWallViewDialogs> m_dialogs;
+    std::filesystem::path m_profiles;
 
 private:
-    std::filesystem::path m_profiles;
     SystemConfig m_configured;
     SystemConfig m_working;
 };
@@ -172,4 +173,25 @@ TEST_F(WallViewDialogsTest, ParametersOfAPanelWithoutAWindowGoToThePanel)
     const Seen seen = Open(ID_WALL_PARAMETERS);
     EXPECT_EQ(L"参数调整", seen.caption);
     EXPECT_EQ(panel, seen.target);
+}
+
+TEST_F(WallViewDialogsTest, TheProgramsWallPageGivesItsViewTheDialogs)
+{
+    CWallPage page(CString(m_profiles.string().c_str()));
+    ASSERT_TRUE(page.Create(CWallPage::IDD, &m_host));
+    CTzCtrl& view = page.GetView();
+    ASSERT_NE(nullptr, view.GetSafeHwnd());
+    view.editor().press({100, 100});
+    view.editor().release({100, 100});
+    CCell* panel = view.editor().currentCell();
+    ASSERT_NE(nullptr, panel);
+    g_seen = Seen();
+    WhenDialogUp(NoteAndClose);
+    {
+        fxtest::ModalTimeout guard(10000);
+        ::SendMessageW(view.GetSafeHwnd(), WM_COMMAND, ID_WALL_PARAMETERS, 0);
+    }
+    EXPECT_EQ(L"参数调整", g_seen.caption);
+    EXPECT_EQ(panel, g_seen.target);
+    page.DestroyWindow();
 }
