@@ -1,15 +1,9 @@
-// The settings dialogs' entry points: the workspace has decided the role and offline refusals;
-// the dialogs themselves live in their own folder (app/shell/dialogs).
+// The settings dialogs' entry points: the workspace has made its refusals (offline; not the
+// administrator) before it calls them.
 #include "app/shell/SettingsDialogs.h"
 
 #include "app/shell/dialogs/SettingsDialogs.h"
 
-void RunSystemSettingsDialog(CWnd* pParent)
-{
-    OpenSystemSettings(pParent);
-}
+void RunSystemSettingsDialog(CWnd* pParent) { OpenSystemSettings(pParent); }
 
-void RunFactorySettingsDialog(CWnd* pParent)
-{
-    OpenFactorySettings(pParent);
-}
+void RunFactorySettingsDialog(CWnd* pParent) { OpenFactorySettings(pParent); }
