@@ -236,10 +236,12 @@ TEST(FxApp, AMessageBoxAnswersTheClickNotThePressOfItsButton)
     g_press = PressLog();
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &PressYesLikeASkinnedButton);
     fxtest::ModalTimeout guard(60000);
-    const int answer = fx::MessageBoxGbk(nullptr, "是否要退出高清多画面分割器?", "TaveloPro", MB_YESNO | MB_ICONQUESTION);
+    const int answer = fx::MessageBoxGbk(nullptr, "是否要退出高清多画面分割器?", "TaveloPro",
+                                         MB_YESNO | MB_ICONQUESTION);
     ::KillTimer(nullptr, timer);
     ASSERT_TRUE(g_press.bDone);
-    EXPECT_TRUE(g_press.bStillShownAfterPress) << "pushed and released notifications leave the box open";
+    EXPECT_TRUE(g_press.bStillShownAfterPress)
+        << "pushed and released notifications leave the box open";
     EXPECT_EQ(IDYES, answer) << "the click answers with the button's id alone";
 }
 

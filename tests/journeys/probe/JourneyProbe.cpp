@@ -12,10 +12,10 @@
 //   journey_probe serialcomm N [del]  list (or remove) COMN under HARDWARE\DEVICEMAP\SERIALCOMM
 //   journey_probe managed OUT VALUE   sets Wine's X11 "Managed" value (- removes it) and writes
 //                                     the previous one (- when there was none) to OUT
-#include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,9 +32,11 @@ std::string Utf8(const std::wstring& w)
 {
     if (w.empty())
         return std::string();
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), nullptr,
+                                        0, nullptr, nullptr);
     std::string out(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), &out[0], n, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, w.c_str(), static_cast<int>(w.size()), &out[0], n, nullptr,
+                          nullptr);
     return out;
 }
 
@@ -60,7 +62,8 @@ std::wstring Text(HWND h)
 {
     wchar_t text[1024] = {};
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &result))
+    if (!::SendMessageTimeoutW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
+                               SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &result))
         return std::wstring();
     return text;
 }
@@ -98,14 +101,16 @@ std::string Items(HWND h, bool bCombo)
     DWORD_PTR count = 0, sel = 0;
     ::SendMessageTimeoutW(h, countMsg, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &count);
     ::SendMessageTimeoutW(h, selMsg, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &sel);
-    std::string out = ", \"sel\": " + std::to_string(static_cast<int>(static_cast<LRESULT>(sel))) + ", \"items\": [";
+    std::string out = ", \"sel\": " + std::to_string(static_cast<int>(static_cast<LRESULT>(sel))) +
+                      ", \"items\": [";
     const int n = static_cast<int>(static_cast<LRESULT>(count));
     for (int i = 0; i < n && i < 256; ++i) {
         DWORD_PTR len = 0;
         ::SendMessageTimeoutW(h, lenMsg, i, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &len);
         std::wstring item(static_cast<size_t>(static_cast<LRESULT>(len) > 0 ? len : 0) + 1, L'\0');
         DWORD_PTR got = 0;
-        ::SendMessageTimeoutW(h, textMsg, i, reinterpret_cast<LPARAM>(&item[0]), SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &got);
+        ::SendMessageTimeoutW(h, textMsg, i, reinterpret_cast<LPARAM>(&item[0]), SMTO_ABORTIFHUNG,
+                              SEND_TIMEOUT_MS, &got);
         item.resize(std::wcslen(item.c_str()));
         out += (i ? ", " : "") + Json(item);
     }
@@ -123,10 +128,12 @@ struct TreeWriter {
         const std::wstring cls = ClassOf(h);
         std::string line = "{\"hwnd\": " + std::to_string(reinterpret_cast<uintptr_t>(h)) +
                            ", \"parent\": " + std::to_string(reinterpret_cast<uintptr_t>(parent)) +
-                           ", \"pid\": " + std::to_string(pid) + ", \"depth\": " + std::to_string(depth) +
-                           ", \"cls\": " + Json(cls) + ", \"id\": " + std::to_string(static_cast<int>(::GetDlgCtrlID(h))) +
-                           ", \"text\": " + Json(Text(h)) + ", \"rect\": [" + std::to_string(rc.left) + ", " +
-                           std::to_string(rc.top) + ", " + std::to_string(rc.right) + ", " + std::to_string(rc.bottom) +
+                           ", \"pid\": " + std::to_string(pid) +
+                           ", \"depth\": " + std::to_string(depth) + ", \"cls\": " + Json(cls) +
+                           ", \"id\": " + std::to_string(static_cast<int>(::GetDlgCtrlID(h))) +
+                           ", \"text\": " + Json(Text(h)) + ", \"rect\": [" +
+                           std::to_string(rc.left) + ", " + std::to_string(rc.top) + ", " +
+                           std::to_string(rc.right) + ", " + std::to_string(rc.bottom) +
                            "], \"visible\": " + (::IsWindowVisible(h) ? "true" : "false") +
                            ", \"enabled\": " + (::IsWindowEnabled(h) ? "true" : "false");
         const LONG style = ::GetWindowLongW(h, GWL_STYLE);
@@ -151,15 +158,18 @@ struct TreeWriter {
 // read through a block of the owner's memory, as the messages carry pointers into it.
 void WriteTools(FILE* out, HWND tip, DWORD pid, bool& bFirst)
 {
-    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    HANDLE process =
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (process == nullptr)
         return;
     const SIZE_T TEXT_CHARS = 256;
     const SIZE_T size = sizeof(TTTOOLINFOW) + TEXT_CHARS * sizeof(wchar_t);
-    auto* remote = static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    auto* remote =
+        static_cast<BYTE*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
     DWORD_PTR count = 0;
     if (remote != nullptr)
-        ::SendMessageTimeoutW(tip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &count);
+        ::SendMessageTimeoutW(tip, TTM_GETTOOLCOUNT, 0, 0, SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS,
+                              &count);
     for (DWORD_PTR i = 0; remote != nullptr && i < count && i < 512; ++i) {
         TTTOOLINFOW info = {};
         info.cbSize = sizeof(info);
@@ -169,19 +179,24 @@ void WriteTools(FILE* out, HWND tip, DWORD pid, bool& bFirst)
         ::WriteProcessMemory(process, remote, &info, sizeof(info), &done);
         ::WriteProcessMemory(process, remote + sizeof(TTTOOLINFOW), text, sizeof(text), &done);
         DWORD_PTR ok = 0;
-        ::SendMessageTimeoutW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &ok);
+        ::SendMessageTimeoutW(tip, TTM_ENUMTOOLSW, i, reinterpret_cast<LPARAM>(remote),
+                              SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &ok);
         if (!ok)
             continue;
         ::ReadProcessMemory(process, remote, &info, sizeof(info), &done);
-        ::ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text, sizeof(text) - sizeof(wchar_t), &done);
+        ::ReadProcessMemory(process, remote + sizeof(TTTOOLINFOW), text,
+                            sizeof(text) - sizeof(wchar_t), &done);
         if (info.uFlags & TTF_IDISHWND)
             continue;  // a tool that is a window is in the tree already
         RECT rc = info.rect;
         ::MapWindowPoints(info.hwnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-        std::fprintf(out, "%s  {\"owner\": %llu, \"id\": %llu, \"text\": %s, \"rect\": [%ld, %ld, %ld, %ld], \"visible\": %s}",
-                     bFirst ? "" : ",\n", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hwnd)),
-                     static_cast<unsigned long long>(info.uId), Json(text).c_str(), rc.left, rc.top, rc.right, rc.bottom,
-                     ::IsWindowVisible(info.hwnd) ? "true" : "false");
+        std::fprintf(out,
+                     "%s  {\"owner\": %llu, \"id\": %llu, \"text\": %s, \"rect\": [%ld, %ld, %ld, "
+                     "%ld], \"visible\": %s}",
+                     bFirst ? "" : ",\n",
+                     static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(info.hwnd)),
+                     static_cast<unsigned long long>(info.uId), Json(text).c_str(), rc.left, rc.top,
+                     rc.right, rc.bottom, ::IsWindowVisible(info.hwnd) ? "true" : "false");
         bFirst = false;
     }
     if (remote != nullptr)
@@ -193,15 +208,20 @@ int Tree(const wchar_t* path, const std::wstring& exe)
 {
     const std::set<DWORD> ids = ProcessesNamed(exe);
     std::vector<std::pair<HWND, DWORD>> tops;
-    struct Ctx { const std::set<DWORD>* ids; std::vector<std::pair<HWND, DWORD>>* tops; } ctx = {&ids, &tops};
-    ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
-        auto* c = reinterpret_cast<Ctx*>(lp);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(h, &pid);
-        if (c->ids->count(pid) && ::IsWindowVisible(h))
-            c->tops->push_back({h, pid});
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&ctx));
+    struct Ctx {
+        const std::set<DWORD>* ids;
+        std::vector<std::pair<HWND, DWORD>>* tops;
+    } ctx = {&ids, &tops};
+    ::EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            if (c->ids->count(pid) && ::IsWindowVisible(h))
+                c->tops->push_back({h, pid});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
     FILE* out = _wfopen(path, L"wb");
     if (!out)
         return 2;
@@ -212,15 +232,20 @@ int Tree(const wchar_t* path, const std::wstring& exe)
     std::fprintf(out, "\n], \"tools\": [\n");
     // Tooltip controls are hidden top-level windows while no tip shows.
     std::vector<std::pair<HWND, DWORD>> tips;
-    struct TipCtx { const std::set<DWORD>* ids; std::vector<std::pair<HWND, DWORD>>* tips; } tipCtx = {&ids, &tips};
-    ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
-        auto* c = reinterpret_cast<TipCtx*>(lp);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(h, &pid);
-        if (c->ids->count(pid) && _wcsicmp(ClassOf(h).c_str(), TOOLTIPS_CLASSW) == 0)
-            c->tips->push_back({h, pid});
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&tipCtx));
+    struct TipCtx {
+        const std::set<DWORD>* ids;
+        std::vector<std::pair<HWND, DWORD>>* tips;
+    } tipCtx = {&ids, &tips};
+    ::EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<TipCtx*>(lp);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            if (c->ids->count(pid) && _wcsicmp(ClassOf(h).c_str(), TOOLTIPS_CLASSW) == 0)
+                c->tips->push_back({h, pid});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tipCtx));
     bool bFirstTool = true;
     for (const auto& tip : tips)
         WriteTools(out, tip.first, tip.second, bFirstTool);
@@ -245,12 +270,17 @@ int Proc(const wchar_t* path, const std::wstring& exe)
         ::GetProcessMemoryInfo(h, &pmc, sizeof(pmc));
         DWORD handles = 0;
         ::GetProcessHandleCount(h, &handles);
-        std::fprintf(out, "%s{\"pid\": %lu, \"working_set\": %llu, \"peak_working_set\": %llu, \"private\": %llu, "
-                          "\"gdi\": %lu, \"user\": %lu, \"handles\": %lu}",
+        std::fprintf(out,
+                     "%s{\"pid\": %lu, \"working_set\": %llu, \"peak_working_set\": %llu, "
+                     "\"private\": %llu, "
+                     "\"gdi\": %lu, \"user\": %lu, \"handles\": %lu}",
                      bFirst ? "" : ", ", static_cast<unsigned long>(pid),
-                     static_cast<unsigned long long>(pmc.WorkingSetSize), static_cast<unsigned long long>(pmc.PeakWorkingSetSize),
-                     static_cast<unsigned long long>(pmc.PagefileUsage), static_cast<unsigned long>(::GetGuiResources(h, GR_GDIOBJECTS)),
-                     static_cast<unsigned long>(::GetGuiResources(h, GR_USEROBJECTS)), static_cast<unsigned long>(handles));
+                     static_cast<unsigned long long>(pmc.WorkingSetSize),
+                     static_cast<unsigned long long>(pmc.PeakWorkingSetSize),
+                     static_cast<unsigned long long>(pmc.PagefileUsage),
+                     static_cast<unsigned long>(::GetGuiResources(h, GR_GDIOBJECTS)),
+                     static_cast<unsigned long>(::GetGuiResources(h, GR_USEROBJECTS)),
+                     static_cast<unsigned long>(handles));
         bFirst = false;
         ::CloseHandle(h);
     }
@@ -264,8 +294,9 @@ int SerialComm(int port, bool bRemove)
 {
     const std::wstring name = L"\\Device\\JourneySerial" + std::to_wstring(port);
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, nullptr, REG_OPTION_VOLATILE,
-                          KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, nullptr,
+                          REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS)
         return 2;
     LONG rc;
     if (bRemove) {
@@ -274,7 +305,8 @@ int SerialComm(int port, bool bRemove)
             rc = ERROR_SUCCESS;
     } else {
         const std::wstring data = L"COM" + std::to_wstring(port);
-        rc = ::RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+        rc = ::RegSetValueExW(key, name.c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(data.c_str()),
                               static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
     }
     ::RegCloseKey(key);
@@ -288,14 +320,16 @@ int SerialComm(int port, bool bRemove)
 int Managed(const wchar_t* path, const std::wstring& value)
 {
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0,
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return 2;
     wchar_t previous[64] = {};
     DWORD size = sizeof(previous) - sizeof(wchar_t);
     DWORD type = 0;
-    const bool bHad = ::RegQueryValueExW(key, L"Managed", nullptr, &type, reinterpret_cast<BYTE*>(previous), &size) ==
-                          ERROR_SUCCESS && type == REG_SZ;
+    const bool bHad =
+        ::RegQueryValueExW(key, L"Managed", nullptr, &type, reinterpret_cast<BYTE*>(previous),
+                           &size) == ERROR_SUCCESS &&
+        type == REG_SZ;
     FILE* out = _wfopen(path, L"wb");
     if (out) {
         std::fprintf(out, "%s\n", bHad ? Utf8(previous).c_str() : "-");
@@ -307,7 +341,8 @@ int Managed(const wchar_t* path, const std::wstring& value)
         if (rc == ERROR_FILE_NOT_FOUND)
             rc = ERROR_SUCCESS;
     } else {
-        rc = ::RegSetValueExW(key, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        rc = ::RegSetValueExW(key, L"Managed", 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(value.c_str()),
                               static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
     ::RegCloseKey(key);
