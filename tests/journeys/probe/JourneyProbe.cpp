@@ -12,10 +12,11 @@
 //   journey_probe serialcomm N [del]  list (or remove) COMN under HARDWARE\DEVICEMAP\SERIALCOMM
 //   journey_probe managed OUT VALUE   sets Wine's X11 "Managed" value (- removes it) and writes
 //                                     the previous one (- when there was none) to OUT
+#include <windows.h>
+// The headers below need windows.h first.
 #include <commctrl.h>
 #include <psapi.h>
 #include <tlhelp32.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
