@@ -1,10 +1,10 @@
-#include "skin/ctrl/CaptionFrame.h"
+// One caption for the frame and the dialogs: geometry, painting, region and buttons.
+#include "skin/frame/CaptionFrame.h"
 
-#include "skin/frame/FrameWnd.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
 
-namespace luctrl {
+namespace luframe {
 
 namespace {
 
@@ -34,7 +34,7 @@ void FillCaptionBand(CDC& dc, const CRect& rcBand)
     P::DrawVitreousRect(dc, rcBand, body, P::LightColor(body, 30), TRUE, 0);
 }
 
-void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText, int xTextRight)
+void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText, CaptionButtons& buttons)
 {
     CLuTheme& t = Theme();
     const COLORREF outer = t.GetThemeColor(LUCLR_BASE), inner = t.GetThemeColor(LUCLR_HIGHLIGHT);
@@ -53,16 +53,26 @@ void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CStrin
         CScopedSelect font(dc, *t.GetThemeBoldFont());
         const int nOldMode = dc.SetBkMode(TRANSPARENT);
         const COLORREF clrOld = dc.SetTextColor(t.GetThemeColor(LUCLR_TEXT));
-        CRect rcText(xText, band.top, xTextRight, band.bottom);
+        CRect rcText(xText, band.top, buttons.TextRight(band), band.bottom);
         if (rcText.Width() > 0)
             P::DrawHorizText(dc, strText, rcText, TRUE);
         dc.SetTextColor(clrOld);
         dc.SetBkMode(nOldMode);
     }
-    // The rounded corners, drawn as the main frame draws them (the window region cuts off what
-    // lies outside them).
+    buttons.Paint(dc);
+    // The rounded corners (the window region cuts off what lies outside them).
     P::DrawTopRound(dc, CPoint(rcWindow.left, rcWindow.top), outer, inner, TRUE);
     P::DrawTopRound(dc, CPoint(rcWindow.right - 6, rcWindow.top), outer, inner, FALSE);
+}
+
+HICON CaptionIcon(HWND hWnd)
+{
+    auto hIcon = reinterpret_cast<HICON>(::SendMessageW(hWnd, WM_GETICON, ICON_SMALL, 0));
+    if (hIcon == nullptr)
+        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(hWnd, GCLP_HICONSM));
+    if (hIcon == nullptr)
+        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(hWnd, GCLP_HICON));
+    return hIcon;
 }
 
 HRGN CreateCaptionRegion(int cx, int cy)
@@ -79,9 +89,10 @@ HRGN CreateCaptionRegion(int cx, int cy)
 
 CaptionButtons::CaptionButtons(ILuWinSink* pSink)
 {
-    m_close.InitButton(pSink, LU_CAPBTN_CLOSE);
-    m_max.InitButton(pSink, LU_CAPBTN_MAX);
-    m_min.InitButton(pSink, LU_CAPBTN_MIN);
+    // The band is a horizontal strip.
+    m_close.InitButton(pSink, LU_CAPBTN_CLOSE, TRUE);
+    m_max.InitButton(pSink, LU_CAPBTN_MAX, TRUE);
+    m_min.InitButton(pSink, LU_CAPBTN_MIN, TRUE);
 }
 
 void CaptionButtons::Layout(const CRect& rcWindow, DWORD dwStyle)
@@ -172,4 +183,4 @@ int CaptionButtons::TextRight(const CRect& rcBand)
     return rcBand.right - LU_CAPBTN_MARGIN;
 }
 
-}  // namespace luctrl
+}  // namespace luframe
