@@ -1,6 +1,7 @@
 // The frame's caption: band and border pixels from the theme, hit-testing of the caption
 // buttons and the system command each click sends, presses that end without a click, and the
 // rounded window region.
+#include "skin/ctrl/Dialog.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
 #include "tests/gui/skin_frame/FrameTestSupport.h"
@@ -306,4 +307,38 @@ TEST(FrameCaptionOnScreen, TheShownFrameHasItsBandButtonsAndBorderOnTheScreen)
     pFrame->SetWindowText("Frame test, another title");
     EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
     pFrame->DestroyWindow();
+}
+
+// A captioned dialog has the frame's caption on the screen: the same band colours, the close
+// button at the same place from the right edge, the same border, and it stays after a new
+// caption text.
+TEST(FrameCaptionOnScreen, ACaptionedDialogShowsTheFramesCaption)
+{
+    CLuDialog dialog(IDD_TEST_CAPTIONED, nullptr);
+    ASSERT_TRUE(dialog.Create(IDD_TEST_CAPTIONED, nullptr));
+    dialog.SetWindowPos(nullptr, 60, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    dialog.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(fxtest::PumpUntil([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }));
+    CRect rcWindow;
+    dialog.GetWindowRect(&rcWindow);
+    const int W = rcWindow.Width(), H = rcWindow.Height();
+    skintest::Canvas expected(W, H), shot(W, H);
+    auto matches = [&] {
+        expected.Clear(RGB(255, 255, 255));
+        dialog.PaintNonClient(expected.dc());
+        GrabScreen(shot, rcWindow);
+        return NonClientMismatches(shot, expected, W, H) == 0;
+    };
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE), c0 = Theme().GetThemeColor(LUCLR_BASE);
+    EXPECT_TRUE(Near(shot.At(W / 2, 2), CLuPainter::LightColor(body, 30), 2));
+    EXPECT_EQ(shot.At(0, H / 2), c0);
+    EXPECT_EQ(shot.At(1, H / 2), Theme().GetThemeColor(LUCLR_HIGHLIGHT));
+    EXPECT_EQ(shot.At(W / 2, H - 1), c0);
+    // The close mark where the frame has it, in colour 0.
+    EXPECT_GT(CountColour(shot, CRect(W - 30, 5, W - 5, 21), c0), 4);
+
+    dialog.SetWindowText("Another dialog caption");
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    dialog.DestroyWindow();
 }
