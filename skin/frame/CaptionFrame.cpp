@@ -18,14 +18,14 @@ CLuTheme& Theme() { return *CLuThemeManager::Instance()->GetTheme(); }
 
 CRect CaptionClientRect(const CRect& rcWindow)
 {
-    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_CAPTION, rcWindow.right - LU_FRAME_BORDER,
-                 rcWindow.bottom - LU_FRAME_BORDER);
+    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_CAPTION,
+                 rcWindow.right - LU_FRAME_BORDER, rcWindow.bottom - LU_FRAME_BORDER);
 }
 
 CRect CaptionBandRect(const CRect& rcWindow)
 {
-    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_BORDER, rcWindow.right - LU_FRAME_BORDER,
-                 rcWindow.top + LU_FRAME_CAPTION);
+    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_BORDER,
+                 rcWindow.right - LU_FRAME_BORDER, rcWindow.top + LU_FRAME_CAPTION);
 }
 
 void FillCaptionBand(CDC& dc, const CRect& rcBand)
@@ -34,12 +34,15 @@ void FillCaptionBand(CDC& dc, const CRect& rcBand)
     P::DrawVitreousRect(dc, rcBand, body, P::LightColor(body, 30), TRUE, 0);
 }
 
-void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText, CaptionButtons& buttons)
+void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText,
+                       CaptionButtons& buttons)
 {
     CLuTheme& t = Theme();
     const COLORREF outer = t.GetThemeColor(LUCLR_BASE), inner = t.GetThemeColor(LUCLR_HIGHLIGHT);
     P::DrawRect(dc, rcWindow, outer);
-    P::DrawRect(dc, CRect(rcWindow.left + 1, rcWindow.top + 1, rcWindow.right - 1, rcWindow.bottom - 1), inner);
+    P::DrawRect(dc,
+                CRect(rcWindow.left + 1, rcWindow.top + 1, rcWindow.right - 1, rcWindow.bottom - 1),
+                inner);
 
     const CRect band = CaptionBandRect(rcWindow);
     FillCaptionBand(dc, band);
@@ -117,7 +120,8 @@ void CaptionButtons::Layout(const CRect& rcWindow, DWORD dwStyle)
 
 CLuTButton* CaptionButtons::HitTest(CPoint pt)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_close), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_min)})
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_close), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_min)})
         if (CRect(p->GetRect()).PtInRect(pt))
             return p;
     return nullptr;
@@ -135,14 +139,16 @@ CLuTButton* CaptionButtons::Find(UINT nButton)
 
 void CaptionButtons::OnMouseMove(UINT nFlags, CPoint pt)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)})
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)})
         if (!CRect(p->GetRect()).IsRectEmpty())
             p->OnMoseMove(nFlags, pt);
 }
 
 void CaptionButtons::OnLButtonDown(CPoint pt)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)})
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)})
         if (!CRect(p->GetRect()).IsRectEmpty())
             p->OnLButtonDown(MK_LBUTTON, pt);
 }
@@ -151,7 +157,8 @@ void CaptionButtons::OnLButtonUp(CPoint pt)
 {
     // Only the button that took the press or the hover hears the release: its click may end
     // the host, these buttons with it.
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)}) {
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)}) {
         if (p->Tracing() || p->IsPressed()) {
             p->OnLButtonUp(0, pt);
             return;
@@ -175,7 +182,8 @@ void CaptionButtons::Paint(CDC& dc)
 
 int CaptionButtons::TextRight(const CRect& rcBand)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)}) {
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)}) {
         const CRect rc(p->GetRect());
         if (!rc.IsRectEmpty())
             return rc.left - LU_CAPBTN_MARGIN;

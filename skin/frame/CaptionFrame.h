@@ -12,13 +12,13 @@
 #include "skin/frame/TButton.h"
 
 // Caption metrics in pixels (window coordinates).
-#define LU_FRAME_BORDER 2         // border on the left, right and bottom
-#define LU_FRAME_CAPTION 25       // top of the window down to the client area
+#define LU_FRAME_BORDER 2    // border on the left, right and bottom
+#define LU_FRAME_CAPTION 25  // top of the window down to the client area
 #define LU_CAPBTN_WIDTH 25
 #define LU_CAPBTN_HEIGHT 16
-#define LU_CAPBTN_MARGIN 5        // right end of the close button from the window's right edge
+#define LU_CAPBTN_MARGIN 5  // right end of the close button from the window's right edge
 #define LU_FRAME_ICON_X 5
-#define LU_FRAME_CORNER 12        // corner ellipse of the window region
+#define LU_FRAME_CORNER 12  // corner ellipse of the window region
 
 // Caption button numbers, as the sink reports them.
 #define LU_CAPBTN_CLOSE 1
@@ -43,7 +43,8 @@ class CaptionButtons;
 
 // The whole non-client area of a captioned window of size rcWindow (origin 0, 0): border, band,
 // icon, text (stopping short of the buttons), the buttons as laid out now, rounded corners.
-void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText, CaptionButtons& buttons);
+void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText,
+                       CaptionButtons& buttons);
 
 // The caption buttons of one host: close, and maximise and minimise when the host has their
 // boxes. The host forwards its mouse messages in window coordinates.

@@ -37,7 +37,10 @@ CLuTButton& CLuFrameWnd::GetCaptionButton(UINT nButton)
     return pButton != nullptr ? *pButton : *m_captionButtons.Find(LU_CAPBTN_CLOSE);
 }
 
-void CLuFrameWnd::LayoutCaptionButtons() { m_captionButtons.Layout(WindowRectAtOrigin(), GetStyle()); }
+void CLuFrameWnd::LayoutCaptionButtons()
+{
+    m_captionButtons.Layout(WindowRectAtOrigin(), GetStyle());
+}
 
 CPoint CLuFrameWnd::ScreenToWindow(CPoint ptScreen) const
 {
@@ -70,7 +73,8 @@ void CLuFrameWnd::UpdateWindowRegion()
 void CLuFrameWnd::PaintNonClient(CDC& dc)
 {
     LayoutCaptionButtons();
-    PaintCaptionFrame(dc, WindowRectAtOrigin(), CaptionIcon(m_hWnd), GetWindowText(), m_captionButtons);
+    PaintCaptionFrame(dc, WindowRectAtOrigin(), CaptionIcon(m_hWnd), GetWindowText(),
+                      m_captionButtons);
 }
 
 void CLuFrameWnd::RedrawCaption()

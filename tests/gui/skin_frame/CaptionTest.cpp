@@ -256,21 +256,22 @@ namespace {
 void GrabScreen(skintest::Canvas& shot, const CRect& rcWindow)
 {
     HDC hScreen = ::GetDC(nullptr);
-    ::BitBlt(shot.dc().GetSafeHdc(), 0, 0, rcWindow.Width(), rcWindow.Height(), hScreen, rcWindow.left, rcWindow.top,
-             SRCCOPY);
+    ::BitBlt(shot.dc().GetSafeHdc(), 0, 0, rcWindow.Width(), rcWindow.Height(), hScreen,
+             rcWindow.left, rcWindow.top, SRCCOPY);
     ::ReleaseDC(nullptr, hScreen);
 }
 
 // Non-client pixels (band, buttons, border) that differ between the screen and the expected
 // picture; the corners the window region cuts off are left out.
-int NonClientMismatches(const skintest::Canvas& shot, const skintest::Canvas& expected, int cx, int cy)
+int NonClientMismatches(const skintest::Canvas& shot, const skintest::Canvas& expected, int cx,
+                        int cy)
 {
     const int kCorner = 6;
     int n = 0;
     for (int y = 0; y < cy; ++y) {
         for (int x = 0; x < cx; ++x) {
-            const bool bNonClient = y < LU_FRAME_CAPTION || y >= cy - LU_FRAME_BORDER || x < LU_FRAME_BORDER ||
-                                    x >= cx - LU_FRAME_BORDER;
+            const bool bNonClient = y < LU_FRAME_CAPTION || y >= cy - LU_FRAME_BORDER ||
+                                    x < LU_FRAME_BORDER || x >= cx - LU_FRAME_BORDER;
             const bool bCorner = y < kCorner && (x < kCorner || x >= cx - kCorner);
             if (bNonClient && !bCorner)
                 n += shot.At(x, y) != expected.At(x, y);
@@ -298,14 +299,16 @@ TEST(FrameCaptionOnScreen, TheShownFrameHasItsBandButtonsAndBorderOnTheScreen)
         GrabScreen(shot, rcWindow);
         return NonClientMismatches(shot, expected, W, H) == 0;
     };
-    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
     // The band really is the theme's and not the system's caption.
     const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE);
     EXPECT_TRUE(Near(shot.At(W / 2, 2), CLuPainter::LightColor(body, 30), 2));
     EXPECT_EQ(shot.At(0, H / 2), Theme().GetThemeColor(LUCLR_BASE));
 
     pFrame->SetWindowText("Frame test, another title");
-    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
     pFrame->DestroyWindow();
 }
 
@@ -318,7 +321,8 @@ TEST(FrameCaptionOnScreen, ACaptionedDialogShowsTheFramesCaption)
     ASSERT_TRUE(dialog.Create(IDD_TEST_CAPTIONED, nullptr));
     dialog.SetWindowPos(nullptr, 60, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     dialog.ShowWindow(SW_SHOW);
-    ASSERT_TRUE(fxtest::PumpUntil([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }));
+    ASSERT_TRUE(
+        fxtest::PumpUntil([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }));
     CRect rcWindow;
     dialog.GetWindowRect(&rcWindow);
     const int W = rcWindow.Width(), H = rcWindow.Height();
@@ -329,8 +333,10 @@ TEST(FrameCaptionOnScreen, ACaptionedDialogShowsTheFramesCaption)
         GrabScreen(shot, rcWindow);
         return NonClientMismatches(shot, expected, W, H) == 0;
     };
-    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
-    const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE), c0 = Theme().GetThemeColor(LUCLR_BASE);
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE),
+                   c0 = Theme().GetThemeColor(LUCLR_BASE);
     EXPECT_TRUE(Near(shot.At(W / 2, 2), CLuPainter::LightColor(body, 30), 2));
     EXPECT_EQ(shot.At(0, H / 2), c0);
     EXPECT_EQ(shot.At(1, H / 2), Theme().GetThemeColor(LUCLR_HIGHLIGHT));
@@ -339,6 +345,7 @@ TEST(FrameCaptionOnScreen, ACaptionedDialogShowsTheFramesCaption)
     EXPECT_GT(CountColour(shot, CRect(W - 30, 5, W - 5, 21), c0), 4);
 
     dialog.SetWindowText("Another dialog caption");
-    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000)) << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
     dialog.DestroyWindow();
 }

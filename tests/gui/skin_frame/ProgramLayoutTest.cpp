@@ -68,7 +68,8 @@ TEST(ProgramLayout, FrameBookAndPageAreLaidOutRoutedAndTornDownTogether)
     EXPECT_EQ(RectInParent(page.GetSafeHwnd(), book.GetSafeHwnd()), rcPage);
     EXPECT_EQ(rcPage.Width(), 874 - kControlView);
     const int cyPage = rcPage.Height();
-    EXPECT_EQ(RectInParent(wall.GetSafeHwnd(), page.GetSafeHwnd()), CRect(0, 0, rcPage.Width(), cyPage - kPresetPanel));
+    EXPECT_EQ(RectInParent(wall.GetSafeHwnd(), page.GetSafeHwnd()),
+              CRect(0, 0, rcPage.Width(), cyPage - kPresetPanel));
     EXPECT_EQ(RectInParent(pPresets->GetSafeHwnd(), page.GetSafeHwnd()),
               CRect(0, cyPage - kPresetPanel, rcPage.Width(), cyPage));
     EXPECT_TRUE(::IsWindowVisible(wall.GetSafeHwnd()));
@@ -92,7 +93,8 @@ TEST(ProgramLayout, FrameBookAndPageAreLaidOutRoutedAndTornDownTogether)
     EXPECT_EQ(pFrame->m_handled, (std::vector<UINT>{ID_TEST_FRAME_CMD}));
     pControlView->SetFocus();
     pFrame->SendMessage(WM_COMMAND, ID_TEST_BOTH_CMD, 0);
-    EXPECT_EQ(static_cast<CTestPane*>(pControlView)->m_handled, (std::vector<UINT>{ID_TEST_BOTH_CMD}));
+    EXPECT_EQ(static_cast<CTestPane*>(pControlView)->m_handled,
+              (std::vector<UINT>{ID_TEST_BOTH_CMD}));
     EXPECT_EQ(wall.m_handled.size(), 1u);
 
     // The page's own messages (page activation) reach the frame through book and client window.
