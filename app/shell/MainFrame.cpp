@@ -123,6 +123,12 @@ void CMainFrame::OnClose()
     ConfirmExit();
 }
 
+void CMainFrame::OnOperatorChanged()
+{
+    if (m_pWorkspace != nullptr)
+        m_pWorkspace->OnOperatorChanged();
+}
+
 void CMainFrame::ConfirmExit()
 {
     if (AfxMessageBox(EXIT_PROMPT, MB_YESNO | MB_ICONQUESTION) == IDYES)

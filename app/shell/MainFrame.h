@@ -32,6 +32,8 @@ public:
 
     // "是否要退出高清多画面分割器?" with Yes and No; Yes closes the frame.
     void ConfirmExit();
+    // A new operator logged in (the About command): the windows that follow the role hear of it.
+    void OnOperatorChanged();
     // Re-reads com.ini and the port list; an unreadable port list leaves the pane as it was.
     void UpdateLinkPane();
 

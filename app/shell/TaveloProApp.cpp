@@ -110,5 +110,9 @@ void CTaveloProApp::OnAppAbout()
 {
     // A new login changes the operator; closing the dialog keeps role and link as they were.
     CLoginDlg login(m_pMainWnd);
-    login.DoModal();
+    if (login.DoModal() != IDOK)
+        return;
+    // The preset buttons' menu follows the new operator's role.
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->OnOperatorChanged();
 }

@@ -36,6 +36,8 @@ public:
     virtual BOOL LoadSceneAs();
     // One of the wall view control's own commands (add or delete a window).
     virtual void SendViewCommand(UINT nID);
+    // The logged-in operator's role for the preset panel.
+    void SetRole(int nRole) { m_wndPresets.SetRole(nRole); }
 
     CLuClientWnd& GetClientWnd() { return m_wndClient; }
     CWallPage& GetWallPage() { return m_wndWall; }

@@ -277,6 +277,12 @@ void CWorkspace::ToggleOnline(bool bOnlineChecked)
     }
 }
 
+void CWorkspace::OnOperatorChanged()
+{
+    if (m_pPage != nullptr)
+        m_pPage->SetRole(g_nRole);
+}
+
 // ---- The split menu ----
 
 void CWorkspace::ShowSplitMenu()

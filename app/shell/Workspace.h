@@ -49,6 +49,8 @@ public:
     void DeleteWindow();
     // bOnlineChecked: whether 联机 is the checked radio button now.
     void ToggleOnline(bool bOnlineChecked);
+    // The role changed: the page's preset panel follows it.
+    void OnOperatorChanged();
     // The split menu at the focused window's bottom-right corner.
     void ShowSplitMenu();
     // Sets a split command's layout, makes a new scene and puts the five working values back.

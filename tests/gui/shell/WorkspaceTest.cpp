@@ -439,6 +439,25 @@ TEST_F(WorkspaceWindows, WallPageHostsTheWallViewAtItsPlaceAndThePresetPanelInBa
     EXPECT_EQ(memory.GetPixel(client.Width() / 2, client.Height() - 6), CWallPage::FACE_COLOR);
 }
 
+TEST_F(WorkspaceWindows, ANewOperatorsRoleReachesThePresetMenu)
+{
+    CPresetSceneDlg& panel = Ws().GetWallViewPage()->GetPresetPanel();
+    auto offersDelete = [&](int n) {
+        CMenu menu;
+        if (!panel.BuildPresetMenu(menu, n))
+            return -1;
+        CMenu* popup = menu.GetSubMenu(1);  // "btnpop"
+        return popup != nullptr && popup->GetMenuState(1091, MF_BYCOMMAND) != 0xFFFFFFFF ? 1 : 0;
+    };
+    EXPECT_EQ(offersDelete(3), 1) << "the administrator deletes any preset";
+    // The About command's login made a User the operator.
+    g_nRole = ROLE_USER;
+    m_pFrame->OnOperatorChanged();
+    EXPECT_EQ(panel.Presets().role(), ROLE_USER);
+    EXPECT_EQ(offersDelete(3), 0) << "a User deletes none of presets 0 to 8";
+    EXPECT_EQ(offersDelete(9), 1);
+}
+
 namespace {
 
 // The "mpd" popup as menu 130 has it: eight groups, the first with its template item, the

@@ -2,7 +2,8 @@
 // device sees them. Power from the ribbon's commands and the control view's buttons; offline,
 // the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User and
 // opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
-// the matrix switching dialog's rows reaching the matrices through the device link.
+// the matrix switching dialog's rows reaching the matrices through the device link; the blank
+// scene at start, a split command's new scene and 删除窗口 reaching the wall view.
 #include "tests/gui/shell/ProgramDriver.h"
 
 #include <gtest/gtest.h>
@@ -220,5 +221,38 @@ TEST(WorkspaceProgram, MatrixRowsSwitchTheirMatricesAndKeysDoNotCloseTheDialog)
     EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << "no refusal";
     ::PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallView)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    Program program(L"ws_split", SimulatorCom());
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    // Without a recent scene the wall page sets up the blank scene at start, sending nothing else.
+    ASSERT_TRUE(WaitForCount("SetResolution", 1)) << SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(SimulatorFile("TZSIM_TRACE"), "NewScene common"), 1u);
+    EXPECT_EQ(Count(SimulatorFile("TZSIM_TRACE"), "SelectInput"), 0u);
+
+    // 2x2分割: a new scene on the wall view with the MPD count 4, whose region opens windows 2 to 4.
+    PostCommand(frame, 32830);
+    ASSERT_TRUE(WaitForCount("SelectInput PIP 4 ", 1)) << SimulatorFile("TZSIM_TRACE");
+    std::string trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(trace, "NewScene common"), 2u) << trace;
+    EXPECT_EQ(Count(trace, "SelectInput PIP 2 "), 1u) << trace;
+    EXPECT_EQ(Count(trace, "SelectInput PIP 3 "), 1u) << trace;
+    EXPECT_LT(trace.rfind("NewScene common"), trace.find("SelectInput PIP 2 ")) << "the windows follow the new scene";
+
+    HWND view = FindControlView(frame);
+    ASSERT_NE(view, nullptr);
+    // 删除窗口 with no window chosen reaches the wall view, which asks for one.
+    PostClicked(view, 1010);
+    HWND box = program.WaitMessageBox(Utf16("请选中要删除的窗口"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+    trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(trace.find("! "), std::string::npos) << "no anomaly: " << trace;
     EXPECT_TRUE(program.CloseThroughPrompt(frame));
 }
