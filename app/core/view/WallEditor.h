@@ -115,6 +115,9 @@ private:
     void sendGeometry(CPIPCell* pip);
     void finishBand(BOOL select);
     void repaint(const WallRect& rc);
+    // After the current window moved or changed size during a drag: the area it covered before
+    // and covers now (nothing when the change was refused).
+    void repaintMoved(const WallRect& before);
     void eraseBand();
     // Sets the target's input, repaints it and sends the selection under lpszTitle; TRUE when a
     // target was there.
