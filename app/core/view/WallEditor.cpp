@@ -123,15 +123,22 @@ void WallEditor::move(WallPoint p)
             m_host.setCursor(m_pPip->cursorFor(m_nHitZone));
         }
         break;
-    default:
-        if (CCell* cell = m_wall.cellAt(p)) {
-            if (CPIPCell* pip = cell->pipAt(p))
-                m_host.setCursor(pip->cursorFor(pip->hitTest(p.x, p.y)));
-        }
+    default: {
+        const int cursor = hoverCursor(p);
+        if (cursor >= 0)
+            m_host.setCursor(cursor);
         break;
+    }
     }
     m_last = p;
     band().corner = p;
+}
+
+int WallEditor::hoverCursor(WallPoint p) const
+{
+    CCell* cell = m_wall.cellAt(p);
+    CPIPCell* pip = cell != nullptr ? cell->pipAt(p) : nullptr;
+    return pip != nullptr ? pip->cursorFor(pip->hitTest(p.x, p.y)) : -1;
 }
 
 void WallEditor::repaintMoved(const WallRect& before)

@@ -69,6 +69,8 @@ public:
     // point seen, except that a rubber band is only erased (nothing is selected or merged).
     void captureLost();
     void doubleClick(WallPoint p);
+    // The cursor of the PIP window zone at p (CellCursor), or -1 where no window is.
+    int hoverCursor(WallPoint p) const;
     // Right button up: the cell (and PIP window) under the pointer become current. TRUE when a PIP
     // window is there, so the context menu opens.
     BOOL pointAt(WallPoint p);

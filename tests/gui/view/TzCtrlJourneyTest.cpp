@@ -262,6 +262,35 @@ TEST_F(TzCtrlJourney, ADraggedWindowLeavesNothingBehindOnTheScreen)
     EXPECT_EQ("", ScreenDifferences(View()));
 }
 
+TEST_F(TzCtrlJourney, TheSystemsCursorQueryKeepsTheZonesCursorOverAWindow)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    RegionWithWindow();
+    link.Clear();
+    auto cursorAfterQuery = [&](int x, int y) {
+        CPoint screen(x, y);
+        ::ClientToScreen(View(), &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        viewtest::PumpUntil([] { return false; }, 50);
+        // As the system asks before each mouse move.
+        ::SendMessageW(View(), WM_SETCURSOR, reinterpret_cast<WPARAM>(View()),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    const HCURSOR inside = cursorAfterQuery(300, 240);
+    const HCURSOR leftEdge = cursorAfterQuery(213, 240);
+    const HCURSOR bottomEdge = cursorAfterQuery(300, 319);
+    const HCURSOR region = cursorAfterQuery(100, 100);
+    ::SetCursorPos(1279, 799);
+    viewtest::PumpUntil([] { return false; }, 50);
+    EXPECT_EQ(Cursor(IDC_HAND), inside);
+    EXPECT_EQ(Cursor(IDC_SIZEWE), leftEdge);
+    EXPECT_EQ(Cursor(IDC_SIZENS), bottomEdge);
+    EXPECT_EQ(Cursor(IDC_ARROW), region) << "the class's cursor outside the windows";
+    EXPECT_TRUE(link.calls.empty());
+}
+
 TEST_F(TzCtrlJourney, DeleteWithoutAWindowAsksForOne)
 {
     CTzCtrl control(scratch.path().c_str());

@@ -327,6 +327,11 @@ TEST_F(WallEditorMouse, HoveringShowsTheCursorOfTheZone)
     editor.move({300, 100});   // no window: the cursor is left alone
     EXPECT_EQ((std::vector<int>{CURSOR_SIZE_WE, CURSOR_SIZE_NS, CURSOR_HAND}), host.cursors);
     EXPECT_EQ(300, editor.lastPoint().x);
+    // What the view answers the system's cursor question with.
+    EXPECT_EQ(CURSOR_SIZE_WE, editor.hoverCursor({133, 100}));
+    EXPECT_EQ(CURSOR_SIZE_NS, editor.hoverCursor({100, 67}));
+    EXPECT_EQ(CURSOR_HAND, editor.hoverCursor({100, 100}));
+    EXPECT_EQ(-1, editor.hoverCursor({20, 20}));
 }
 
 TEST_F(WallEditorMouse, OfflineTheModelChangesAndNothingIsSent)
