@@ -247,7 +247,8 @@ TEST_F(TzCtrlJourney, ADraggedWindowLeavesNothingBehindOnTheScreen)
         viewtest::PumpUntil([&] { return !::GetUpdateRect(View(), nullptr, FALSE); });
     }
     Release(390, 288);
-    ASSERT_EQ((WallRect{303, 208, 517, 368}), control.wall().cells().GetHead()->pips().GetHead()->rect());
+    ASSERT_EQ((WallRect{303, 208, 517, 368}),
+              control.wall().cells().GetHead()->pips().GetHead()->rect());
     Press(303, 300);
     for (int x : {280, 250, 200}) {
         MoveTo(x, 300);
@@ -258,7 +259,8 @@ TEST_F(TzCtrlJourney, ADraggedWindowLeavesNothingBehindOnTheScreen)
     MoveTo(400, 330);
     viewtest::PumpUntil([&] { return !::GetUpdateRect(View(), nullptr, FALSE); });
     Release(400, 330);
-    ASSERT_EQ((WallRect{200, 208, 517, 330}), control.wall().cells().GetHead()->pips().GetHead()->rect());
+    ASSERT_EQ((WallRect{200, 208, 517, 330}),
+              control.wall().cells().GetHead()->pips().GetHead()->rect());
     EXPECT_EQ("", ScreenDifferences(View()));
 }
 

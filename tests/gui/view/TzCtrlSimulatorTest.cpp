@@ -197,13 +197,13 @@ TEST_F(TzCtrlSimulator, EachEdgeDraggedAndDoubleClicksReachTheDeviceInOrder)
     Send(hView, WM_LBUTTONDBLCLK, MK_LBUTTON, 300, 240);
 
     const std::vector<std::string> expected = {
-        "size 642x360", "position 638,360",   // added
-        "size 732x360", "position 548,360",   // left edge: odd 549 becomes 548
-        "size 732x406", "position 548,316",   // top edge: odd 315 becomes 316, 405 becomes 406
-        "size 822x406", "position 548,316",   // right edge
-        "size 822x472", "position 548,316",   // bottom edge: 472.5 truncated
-        "size 1920x1080", "position 0,0",     // the whole region
-        "size 642x360", "position 638,360",   // its slot again
+        "size 642x360",   "position 638,360",  // added
+        "size 732x360",   "position 548,360",  // left edge: odd 549 becomes 548
+        "size 732x406",   "position 548,316",  // top edge: odd 315 becomes 316, 405 becomes 406
+        "size 822x406",   "position 548,316",  // right edge
+        "size 822x472",   "position 548,316",  // bottom edge: 472.5 truncated
+        "size 1920x1080", "position 0,0",      // the whole region
+        "size 642x360",   "position 638,360",  // its slot again
     };
     const std::string trace = waitForTraceInOrder(expected);
     EXPECT_TRUE(inOrder(trace, expected)) << trace;
@@ -227,6 +227,7 @@ TEST_F(TzCtrlSimulator, EachEdgeDraggedAndDoubleClicksReachTheDeviceInOrder)
     }
     EXPECT_EQ(expected.size() / 2, sizes) << trace;
     const std::string state = device_test::simFile("TZSIM_STATE");
-    EXPECT_TRUE(has(state, "\"window\":2,\"on\":true,\"x\":638,\"y\":360,\"width\":642,\"height\":360"))
+    EXPECT_TRUE(
+        has(state, "\"window\":2,\"on\":true,\"x\":638,\"y\":360,\"width\":642,\"height\":360"))
         << state;
 }

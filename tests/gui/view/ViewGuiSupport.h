@@ -136,9 +136,9 @@ protected:
     {
         CTzCtrl::RegisterWindowClass();
         if (m_frame == nullptr)
-            m_frame = ::CreateWindowExW(0, L"STATIC", L"wall view test", WS_POPUP | WS_VISIBLE, 20,
-                                        20, 660, 500, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                                        nullptr);
+            m_frame =
+                ::CreateWindowExW(0, L"STATIC", L"wall view test", WS_POPUP | WS_VISIBLE, 20, 20,
+                                  660, 500, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, m_frame);
         ASSERT_TRUE(page.Create(IDD_WALL_PAGE, CWnd::FromHandle(m_frame)));
         page.MoveWindow(0, 0, 660, 500);
