@@ -87,6 +87,7 @@ protected:
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnRButtonUp(UINT nFlags, CPoint point);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnCaptureChanged(CWnd* pWnd);
     void OnCancelMode();
     void OnContextMenu(CWnd* pWnd, CPoint point);

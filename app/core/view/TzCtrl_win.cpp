@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CTzCtrl, CWnd)
     ON_WM_LBUTTONUP()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONUP()
+    ON_WM_SETCURSOR()
     ON_WM_CAPTURECHANGED()
     ON_WM_CANCELMODE()
     ON_WM_CONTEXTMENU()
@@ -256,6 +257,24 @@ void CTzCtrl::OnLButtonUp(UINT, CPoint point)
 }
 
 void CTzCtrl::OnLButtonDblClk(UINT, CPoint point) { m_editor.doubleClick(wallPoint(point)); }
+
+BOOL CTzCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT)
+{
+    // The system asks before every mouse move; the class's arrow would replace the zone's cursor
+    // the move sets, and over a window the pointer would flicker between the two.
+    if (pWnd == this && nHitTest == HTCLIENT && m_editor.dragMode() == DRAG_NONE) {
+        CPoint point;
+        if (::GetCursorPos(&point)) {
+            ScreenToClient(&point);
+            const int cursor = m_editor.hoverCursor(wallPoint(point));
+            if (cursor >= 0) {
+                setCursor(cursor);
+                return TRUE;
+            }
+        }
+    }
+    return static_cast<BOOL>(Default());
+}
 
 void CTzCtrl::OnCaptureChanged(CWnd* pWnd)
 {

@@ -109,29 +109,46 @@ void WallEditor::move(WallPoint p)
     }
     case DRAG_MOVE:
         if (m_pPip != nullptr) {
-            m_pPip->moveTo(m_pPip->rect().offset(p.x - m_last.x, p.y - m_last.y));
-            if (CCell* region = m_pPip->parent())
-                repaint(region->rect());
+            const WallRect before = m_pPip->rect();
+            m_pPip->moveTo(before.offset(p.x - m_last.x, p.y - m_last.y));
+            repaintMoved(before);
             m_host.setCursor(m_pPip->cursorFor(m_nHitZone));
         }
         break;
     case DRAG_RESIZE:
         if (m_pPip != nullptr && isEdgeZone(m_nHitZone)) {
+            const WallRect before = m_pPip->rect();
             m_pPip->resizeEdge(m_nHitZone, p.x, p.y);
-            if (CCell* region = m_pPip->parent())
-                repaint(region->rect());
+            repaintMoved(before);
             m_host.setCursor(m_pPip->cursorFor(m_nHitZone));
         }
         break;
-    default:
-        if (CCell* cell = m_wall.cellAt(p)) {
-            if (CPIPCell* pip = cell->pipAt(p))
-                m_host.setCursor(pip->cursorFor(pip->hitTest(p.x, p.y)));
-        }
+    default: {
+        const int cursor = hoverCursor(p);
+        if (cursor >= 0)
+            m_host.setCursor(cursor);
         break;
+    }
     }
     m_last = p;
     band().corner = p;
+}
+
+int WallEditor::hoverCursor(WallPoint p) const
+{
+    CCell* cell = m_wall.cellAt(p);
+    CPIPCell* pip = cell != nullptr ? cell->pipAt(p) : nullptr;
+    return pip != nullptr ? pip->cursorFor(pip->hitTest(p.x, p.y)) : -1;
+}
+
+void WallEditor::repaintMoved(const WallRect& before)
+{
+    // A window draws nothing outside its own rectangle (its label is clipped to it), so only the
+    // pixels it left and the ones it covers now change; the rest of its region stays as painted.
+    // A drag repaints that much on every mouse move, and the whole region is most of the wall.
+    const WallRect after = m_pPip->rect();
+    if (after != before)
+        repaint(before.united(after));
 }
 
 void WallEditor::eraseBand()

@@ -69,6 +69,8 @@ public:
     // point seen, except that a rubber band is only erased (nothing is selected or merged).
     void captureLost();
     void doubleClick(WallPoint p);
+    // The cursor of the PIP window zone at p (CellCursor), or -1 where no window is.
+    int hoverCursor(WallPoint p) const;
     // Right button up: the cell (and PIP window) under the pointer become current. TRUE when a PIP
     // window is there, so the context menu opens.
     BOOL pointAt(WallPoint p);
@@ -115,6 +117,9 @@ private:
     void sendGeometry(CPIPCell* pip);
     void finishBand(BOOL select);
     void repaint(const WallRect& rc);
+    // After the current window moved or changed size during a drag: the area it covered before
+    // and covers now (nothing when the change was refused).
+    void repaintMoved(const WallRect& before);
     void eraseBand();
     // Sets the target's input, repaints it and sends the selection under lpszTitle; TRUE when a
     // target was there.

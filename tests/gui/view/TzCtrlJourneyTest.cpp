@@ -8,6 +8,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 using viewtest::Geometry;
 
@@ -26,6 +28,52 @@ COLORREF PixelOf(HWND hWnd, int x, int y)
     ::DeleteDC(memory);
     ::ReleaseDC(hWnd, screen);
     return color;
+}
+
+// The client area's 640 x 480 pixels, 32 bits each: as they are on the screen (copied from the
+// window's own DC) or as the control paints them afresh (WM_PRINTCLIENT).
+std::vector<DWORD> ClientPixels(HWND hWnd, bool fromScreen)
+{
+    const int width = 640, height = 480;
+    HDC screen = ::GetDC(hWnd);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    if (fromScreen)
+        ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    else
+        ::SendMessageW(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+    ::SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
+    ::GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(hWnd, screen);
+    return pixels;
+}
+
+// Pixels on the screen that differ from a fresh paint, with the first one's position.
+std::string ScreenDifferences(HWND hWnd)
+{
+    ::UpdateWindow(hWnd);
+    ::GdiFlush();
+    const std::vector<DWORD> shown = ClientPixels(hWnd, true);
+    const std::vector<DWORD> fresh = ClientPixels(hWnd, false);
+    size_t count = 0, first = 0;
+    for (size_t i = 0; i < shown.size(); ++i)
+        if ((shown[i] & 0xFFFFFF) != (fresh[i] & 0xFFFFFF) && count++ == 0)
+            first = i;
+    if (count == 0)
+        return "";
+    return std::to_string(count) + " pixels, the first at (" + std::to_string(first % 640) + "," +
+           std::to_string(first / 640) + ")";
 }
 
 HCURSOR Cursor(LPCSTR shape) { return ::LoadCursorA(nullptr, shape); }
@@ -184,6 +232,65 @@ TEST_F(TzCtrlJourney, PaintShowsSelectionFramesAndWindows)
     Release(110, 85);
     EXPECT_EQ(RGB(36, 106, 64), PixelOf(View(), 110, 85));
     EXPECT_EQ(RGB(100, 100, 100), PixelOf(View(), 20, 20)) << "the region itself is not selected";
+}
+
+TEST_F(TzCtrlJourney, ADraggedWindowLeavesNothingBehindOnTheScreen)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    RegionWithWindow();
+    // Dragged in six steps, each painted before the next, then its left edge pulled out and its
+    // bottom edge pushed in.
+    Press(300, 240);
+    for (int i = 1; i <= 6; ++i) {
+        MoveTo(300 + 15 * i, 240 + 8 * i);
+        viewtest::PumpUntil([&] { return !::GetUpdateRect(View(), nullptr, FALSE); });
+    }
+    Release(390, 288);
+    ASSERT_EQ((WallRect{303, 208, 517, 368}),
+              control.wall().cells().GetHead()->pips().GetHead()->rect());
+    Press(303, 300);
+    for (int x : {280, 250, 200}) {
+        MoveTo(x, 300);
+        viewtest::PumpUntil([&] { return !::GetUpdateRect(View(), nullptr, FALSE); });
+    }
+    Release(200, 300);
+    Press(400, 367);
+    MoveTo(400, 330);
+    viewtest::PumpUntil([&] { return !::GetUpdateRect(View(), nullptr, FALSE); });
+    Release(400, 330);
+    ASSERT_EQ((WallRect{200, 208, 517, 330}),
+              control.wall().cells().GetHead()->pips().GetHead()->rect());
+    EXPECT_EQ("", ScreenDifferences(View()));
+}
+
+TEST_F(TzCtrlJourney, TheSystemsCursorQueryKeepsTheZonesCursorOverAWindow)
+{
+    CTzCtrl control(scratch.path().c_str());
+    CreateFrame(control);
+    RegionWithWindow();
+    link.Clear();
+    auto cursorAfterQuery = [&](int x, int y) {
+        CPoint screen(x, y);
+        ::ClientToScreen(View(), &screen);
+        ::SetCursorPos(screen.x, screen.y);
+        viewtest::PumpUntil([] { return false; }, 50);
+        // As the system asks before each mouse move.
+        ::SendMessageW(View(), WM_SETCURSOR, reinterpret_cast<WPARAM>(View()),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    const HCURSOR inside = cursorAfterQuery(300, 240);
+    const HCURSOR leftEdge = cursorAfterQuery(213, 240);
+    const HCURSOR bottomEdge = cursorAfterQuery(300, 319);
+    const HCURSOR region = cursorAfterQuery(100, 100);
+    ::SetCursorPos(1279, 799);
+    viewtest::PumpUntil([] { return false; }, 50);
+    EXPECT_EQ(Cursor(IDC_HAND), inside);
+    EXPECT_EQ(Cursor(IDC_SIZEWE), leftEdge);
+    EXPECT_EQ(Cursor(IDC_SIZENS), bottomEdge);
+    EXPECT_EQ(Cursor(IDC_ARROW), region) << "the class's cursor outside the windows";
+    EXPECT_TRUE(link.calls.empty());
 }
 
 TEST_F(TzCtrlJourney, DeleteWithoutAWindowAsksForOne)

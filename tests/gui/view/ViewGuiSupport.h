@@ -130,12 +130,15 @@ protected:
         DeviceLinkHolder::Instance().Attach(m_link);
     }
 
-    // The frame, the page and the control; the control starts with a blank scene.
+    // The frame (unless it is there already), the page and the control; the control starts with
+    // a blank scene.
     void CreateFrame(CTzCtrl& control)
     {
         CTzCtrl::RegisterWindowClass();
-        m_frame = ::CreateWindowExW(0, L"STATIC", L"wall view test", WS_POPUP | WS_VISIBLE, 20, 20,
-                                    660, 500, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        if (m_frame == nullptr)
+            m_frame =
+                ::CreateWindowExW(0, L"STATIC", L"wall view test", WS_POPUP | WS_VISIBLE, 20, 20,
+                                  660, 500, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(nullptr, m_frame);
         ASSERT_TRUE(page.Create(IDD_WALL_PAGE, CWnd::FromHandle(m_frame)));
         page.MoveWindow(0, 0, 660, 500);
@@ -147,6 +150,13 @@ protected:
         viewtest::PumpUntil([&] { return !::GetUpdateRect(control.m_hWnd, nullptr, FALSE); });
         link.Clear();
         titles.titles.clear();
+    }
+    // The page and its control only: Wine without a window manager takes two seconds to take a
+    // top-level window off the screen, a child goes at once.
+    void DestroyPage()
+    {
+        if (page.m_hWnd != nullptr)
+            page.DestroyWindow();
     }
     void DestroyFrame()
     {

@@ -23,6 +23,13 @@ public:
     void drawBand(const WallRect& rc) override { bands.push_back(rc); }
 };
 
+// The rectangles the wall asks its view to repaint.
+class RepaintLog : public ICellInvalidate {
+public:
+    std::vector<WallRect> rects;
+    void invalidateRect(const WallRect& rc, BOOL) override { rects.push_back(rc); }
+};
+
 }  // namespace
 
 class WallEditorMouse : public ViewTest {
@@ -195,6 +202,34 @@ TEST_F(WallEditorMouse, AWindowDraggedOutOfItsRegionStaysWhereItWas)
     EXPECT_EQ("SetPip(2,2,2,140,1,112) SetPip(2,1,2,120,1,100)", link.Joined());
 }
 
+TEST_F(WallEditorMouse, ADragRepaintsWhereTheWindowWasAndIsOnly)
+{
+    RepaintLog log;
+    wall.setViewSink(&log);
+    CPIPCell* pip = RegionWithWindow();
+    editor.press({100, 100});
+    log.rects.clear();
+    editor.move({110, 105});
+    EXPECT_EQ((std::vector<WallRect>{{66, 66, 144, 139}}), log.rects);
+    // Out of the region: the window stays, nothing is repainted.
+    log.rects.clear();
+    editor.move({300, 105});
+    EXPECT_EQ((WallRect{76, 71, 144, 139}), pip->rect());
+    EXPECT_TRUE(log.rects.empty());
+    editor.release({300, 105});
+
+    // The right edge dragged out and then back in past the left edge's minimum.
+    editor.press({143, 100});
+    ASSERT_EQ(DRAG_RESIZE, editor.dragMode());
+    log.rects.clear();
+    editor.move({170, 100});
+    editor.move({60, 100});
+    EXPECT_EQ((std::vector<WallRect>{{76, 71, 170, 139}, {60, 71, 170, 139}}), log.rects);
+    EXPECT_EQ((WallRect{60, 71, 76, 139}), pip->rect());
+    editor.release({60, 100});
+    wall.setViewSink(nullptr);
+}
+
 TEST_F(WallEditorMouse, LosingTheMouseMidDragFinishesTheDrag)
 {
     CPIPCell* pip = RegionWithWindow();
@@ -292,6 +327,11 @@ TEST_F(WallEditorMouse, HoveringShowsTheCursorOfTheZone)
     editor.move({300, 100});   // no window: the cursor is left alone
     EXPECT_EQ((std::vector<int>{CURSOR_SIZE_WE, CURSOR_SIZE_NS, CURSOR_HAND}), host.cursors);
     EXPECT_EQ(300, editor.lastPoint().x);
+    // What the view answers the system's cursor question with.
+    EXPECT_EQ(CURSOR_SIZE_WE, editor.hoverCursor({133, 100}));
+    EXPECT_EQ(CURSOR_SIZE_NS, editor.hoverCursor({100, 67}));
+    EXPECT_EQ(CURSOR_HAND, editor.hoverCursor({100, 100}));
+    EXPECT_EQ(-1, editor.hoverCursor({20, 20}));
 }
 
 TEST_F(WallEditorMouse, OfflineTheModelChangesAndNothingIsSent)
