@@ -30,6 +30,8 @@ std::string lineOf(const LogRecord& r, const FrameMeaning& m)
         line += "  ! " + problem;
     if (!r.exactLayout)
         line += "  ! the record is not in the layout the link writes for this frame";
+    if (!isCalendarTime(r.time))
+        line += "  ! the time is no calendar time";
     return line;
 }
 
@@ -57,7 +59,7 @@ int logLines(const LogContents& log, std::string& out)
             out += "! line " + std::to_string(log.strays[s].line) +
                    " is no record: " + log.strays[s].text + "\n";
         const FrameMeaning m = interpreter.next(r.frame);
-        if (!m.problems.empty() || !r.exactLayout)
+        if (!m.problems.empty() || !r.exactLayout || !isCalendarTime(r.time))
             ++findings;
         out += lineOf(r, m) + "\n";
     }

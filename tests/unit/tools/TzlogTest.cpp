@@ -100,6 +100,26 @@ TEST_F(Tzlog, DamagedFramesRecordsAndStrayTextAreFlagged)
         "link writes for this frame\n"
         "! line 12 is no record: 20120107 03:08:01 | magic:0xaa 0xbb dest:2 | hello\n",
         out_);
+
+    // Times no clock shows: a thirteenth month, a 25th hour, a second 60, the 31st of April.
+    const unsigned char powerOn[] = {0xAA, 0xBB, 0x00, 0x00, 0x01, 0x55,
+                                     0x55, 0x55, 0x55, 0x55, 0x55, 0xFF};
+    std::string odd;
+    for (const CommLogTime t :
+         {CommLogTime{2012, 13, 7, 3, 6, 33}, CommLogTime{2012, 1, 7, 25, 6, 33},
+          CommLogTime{2012, 1, 7, 3, 6, 60}, CommLogTime{2012, 4, 31, 3, 6, 33},
+          CommLogTime{2012, 2, 29, 23, 59, 59}}) {
+        char text[CCommLog::RECORD_BUFFER];
+        FormatCommLogRecord(powerOn, t, text, sizeof text);
+        odd += text;
+    }
+    EXPECT_EQ(1, runOn(odd));
+    EXPECT_EQ("2012-13-07 03:06:33  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-01-07 25:06:33  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-01-07 03:06:60  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-04-31 03:06:33  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-02-29 23:59:59  device   -  SetPower(1)\n",
+              out_);
 }
 
 TEST_F(Tzlog, FiguresPerOperationGapsAndTheBusiestSecond)
