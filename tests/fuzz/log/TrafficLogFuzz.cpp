@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::string lines;
     const int findings = logLines(log, lines);
-    const std::size_t count = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+    const std::size_t count =
+        static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
     if (findings < 0 || count != log.records.size() + log.strays.size())
         std::abort();
     if (logStats(log).empty())
