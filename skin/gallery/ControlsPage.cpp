@@ -4,6 +4,7 @@
 // stays until it is closed.
 #include "fx/win/Text.h"
 #include "fx/win/WinApp.h"
+#include "skin/gallery/GalleryShot.h"
 #include "skin/ctrl/BookCtrl.h"
 #include "skin/ctrl/Button.h"
 #include "skin/ctrl/ComboBox.h"
@@ -200,60 +201,6 @@ void CControlsDlg::MakeBookAndScroll()
     m_scroll.SetScrollInfo(SB_VERT, &si);
 }
 
-// Copies the window's screen rectangle into a 32-bit bitmap file.
-bool SaveWindowShot(HWND hWnd, const char* path)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    CDC mem;
-    mem.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    void* pBits = nullptr;
-    if (!bitmap.CreateDIBSection32(rc.Width(), rc.Height(), &pBits) || pBits == nullptr)
-        return false;
-    CScopedSelect select(mem, bitmap);
-    HDC hScreen = ::GetDC(nullptr);
-    ::BitBlt(mem.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::ReleaseDC(nullptr, hScreen);
-    ::GdiFlush();
-    BITMAPINFOHEADER bih{};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = rc.Width();
-    bih.biHeight = -rc.Height();  // top-down, as the section is
-    bih.biPlanes = 1;
-    bih.biBitCount = 32;
-    const DWORD nBytes = static_cast<DWORD>(rc.Width() * rc.Height() * 4);
-    BITMAPFILEHEADER bfh{};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + nBytes;
-    FILE* f = std::fopen(path, "wb");
-    bool ok = f != nullptr;
-    if (ok) {
-        ok = std::fwrite(&bfh, sizeof(bfh), 1, f) == 1 && std::fwrite(&bih, sizeof(bih), 1, f) == 1 &&
-             std::fwrite(pBits, nBytes, 1, f) == 1;
-        ok = std::fclose(f) == 0 && ok;
-    }
-    return ok;
-}
-
-// Dispatches what is queued until the queue stays empty for a moment: the dialog has painted.
-void PumpUntilQuiet()
-{
-    DWORD quietSince = ::GetTickCount();
-    const DWORD start = quietSince;
-    while (::GetTickCount() - quietSince < 300 && ::GetTickCount() - start < 10000) {
-        MSG msg;
-        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-            quietSince = ::GetTickCount();
-        } else {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        }
-    }
-}
-
 }  // namespace
 
 // The controls page; savePath null: interactive.
@@ -267,8 +214,10 @@ int RunControlsPage(const char* savePath)
     ::SetWindowPos(dlg.GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ::RedrawWindow(dlg.GetSafeHwnd(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     if (savePath != nullptr) {
-        PumpUntilQuiet();
-        const bool ok = SaveWindowShot(dlg.GetSafeHwnd(), savePath);
+        gallery::PumpUntilQuiet();
+        CRect rc;
+        dlg.GetWindowRect(&rc);
+        const bool ok = gallery::SaveScreenRect(rc, savePath);
         if (!ok)
             std::fprintf(stderr, "cannot write %s\n", savePath);
         dlg.DestroyWindow();

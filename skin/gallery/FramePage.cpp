@@ -4,6 +4,7 @@
 // one window. "--page frame --save file.bmp" captures the window as it is on the screen.
 #include "fx/win/Gdi.h"
 #include "fx/win/Wnd.h"
+#include "skin/gallery/GalleryShot.h"
 #include "skin/core/CreateContext.h"
 #include "skin/frame/FrameWnd.h"
 #include "skin/frame/StatusBar.h"
@@ -108,45 +109,6 @@ void PumpFor(DWORD dwMilliseconds)
     }
 }
 
-// The window as it is on the screen, children included, into a 32-bit bitmap file.
-bool SaveWindow(HWND hWnd, const char* path)
-{
-    RECT rc{};
-    ::GetWindowRect(hWnd, &rc);
-    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    void* pBits = nullptr;
-    if (!bitmap.CreateDIBSection32(cx, cy, &pBits) || pBits == nullptr)
-        return false;
-    HGDIOBJ hOld = dc.SelectObject(&bitmap);
-    HDC hWindow = ::GetWindowDC(hWnd);
-    ::BitBlt(dc, 0, 0, cx, cy, hWindow, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hWindow);
-    ::GdiFlush();
-    BITMAPINFOHEADER bih{};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = cx;
-    bih.biHeight = -cy;
-    bih.biPlanes = 1;
-    bih.biBitCount = 32;
-    const DWORD nBytes = static_cast<DWORD>(cx) * cy * 4;
-    BITMAPFILEHEADER bfh{};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + nBytes;
-    FILE* f = std::fopen(path, "wb");
-    bool ok = f != nullptr;
-    if (ok) {
-        ok = std::fwrite(&bfh, sizeof(bfh), 1, f) == 1 && std::fwrite(&bih, sizeof(bih), 1, f) == 1 &&
-             std::fwrite(pBits, nBytes, 1, f) == 1;
-        ok = std::fclose(f) == 0 && ok;
-    }
-    dc.SelectObject(hOld);
-    return ok;
-}
-
 }  // namespace
 
 int RunFramePage(const char* pszSave)
@@ -171,7 +133,7 @@ int RunFramePage(const char* pszSave)
     ::RedrawWindow(pFrame->GetSafeHwnd(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpFor(200);
-    const bool ok = SaveWindow(pFrame->GetSafeHwnd(), pszSave);
+    const bool ok = gallery::SaveWindowDc(pFrame->GetSafeHwnd(), pszSave);
     if (!ok)
         std::fprintf(stderr, "cannot write %s\n", pszSave);
     pFrame->DestroyWindow();

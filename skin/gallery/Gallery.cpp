@@ -4,6 +4,7 @@
 // "skin_gallery --page NAME [--save file.bmp]" shows one of the pages kept in files of their own.
 #include "fx/win/Gdi.h"
 #include "fx/win/Wnd.h"
+#include "skin/gallery/GalleryShot.h"
 #include "skin/core/LuLibAux.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
@@ -167,24 +168,7 @@ bool SaveBitmap(const char* path)
     HGDIOBJ old = dc.SelectObject(&bitmap);
     DrawGallery(dc);
     ::GdiFlush();
-    BITMAPINFOHEADER bih{};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = kWidth;
-    bih.biHeight = -kHeight;  // top-down, as the section is
-    bih.biPlanes = 1;
-    bih.biBitCount = 32;
-    const DWORD nBytes = kWidth * kHeight * 4;
-    BITMAPFILEHEADER bfh{};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + nBytes;
-    FILE* f = std::fopen(path, "wb");
-    bool ok = f != nullptr;
-    if (ok) {
-        ok = std::fwrite(&bfh, sizeof(bfh), 1, f) == 1 && std::fwrite(&bih, sizeof(bih), 1, f) == 1 &&
-             std::fwrite(pBits, nBytes, 1, f) == 1;
-        ok = std::fclose(f) == 0 && ok;
-    }
+    const bool ok = gallery::WriteBitmapFile(pBits, kWidth, kHeight, path);
     dc.SelectObject(old);
     return ok;
 }

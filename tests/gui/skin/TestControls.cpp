@@ -68,15 +68,4 @@ int RegisterTestClasses(int bRegister)
     return 1;
 }
 
-int CountGdiObjects()
-{
-    const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n != 0)
-        return static_cast<int>(n);
-    int count = 0;
-    for (UINT_PTR h = 1; h < 0x10000; ++h)
-        count += ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
-    return count;
-}
-
 }  // namespace skintest

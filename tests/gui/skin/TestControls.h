@@ -6,6 +6,7 @@
 #include "skin/core/ControlBase.h"
 
 #include <vector>
+#include "tests/gui/fx_win/ResourceCounts.h"
 
 class CTestPanel : public CWnd, public CLuControlBase {
     DECLARE_DYNCREATE(CTestPanel)
@@ -54,7 +55,6 @@ namespace skintest {
 // The program's registration callback; records every call.
 int RegisterTestClasses(int bRegister);
 extern std::vector<int> g_registerCalls;
-// GDI objects of this process (a scan of the handle table where the system keeps no count).
-int CountGdiObjects();
+using fxtest::CountGdiObjects;
 
 }  // namespace skintest

@@ -26,16 +26,4 @@ public:
 
 CCtrlTestApp& App() { return theApp; }
 
-int CountGdiObjects()
-{
-    const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n != 0)
-        return static_cast<int>(n);
-    // No count kept by the system: scan the handle table.
-    int count = 0;
-    for (UINT_PTR h = 1; h < 0x10000; ++h)
-        count += ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
-    return count;
-}
-
 }  // namespace ctrltest

@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 #include <vector>
+#include "tests/gui/fx_win/ResourceCounts.h"
 
 namespace ctrltest {
 
@@ -102,6 +103,6 @@ inline void Click(HWND hWnd, int x, int y)
     ::SendMessageW(hWnd, WM_LBUTTONUP, 0, Pt(x, y));
 }
 
-int CountGdiObjects();
+using fxtest::CountGdiObjects;
 
 }  // namespace ctrltest

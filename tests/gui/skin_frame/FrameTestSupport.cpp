@@ -184,40 +184,4 @@ CRect RectInParent(HWND hWnd, HWND hParent)
     return rc;
 }
 
-namespace {
-
-BOOL CALLBACK CountChild(HWND, LPARAM lParam)
-{
-    ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTop(HWND hWnd, LPARAM lParam)
-{
-    ++*reinterpret_cast<int*>(lParam);
-    ::EnumChildWindows(hWnd, &CountChild, lParam);
-    return TRUE;
-}
-
-}  // namespace
-
-int CountThreadWindows()
-{
-    int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountTop, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
-int CountGdiObjects()
-{
-    const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n != 0)
-        return static_cast<int>(n);
-    // Where the system keeps no count: a scan of the handle table.
-    int count = 0;
-    for (UINT_PTR h = 1; h < 0x10000; ++h)
-        count += ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
-    return count;
-}
-
 }  // namespace frametest

@@ -13,6 +13,7 @@
 #include "tests/gui/fx_win/GuiTestSupport.h"
 
 #include <vector>
+#include "tests/gui/fx_win/ResourceCounts.h"
 
 // Commands the test windows handle.
 #define ID_TEST_VIEW_CMD 33001
@@ -141,8 +142,7 @@ void DispatchQueued();
 CRect RectInParent(HWND hWnd, HWND hParent);
 // WS_VISIBLE on the window itself (its frame may be hidden).
 inline BOOL HasVisibleStyle(const CWnd& wnd) { return (wnd.GetStyle() & WS_VISIBLE) != 0; }
-// Windows of this thread: top-level ones and all their descendants.
-int CountThreadWindows();
-int CountGdiObjects();
+using fxtest::CountGdiObjects;
+using fxtest::CountThreadWindows;
 
 }  // namespace frametest

@@ -23,19 +23,6 @@ public:
 };
 ::testing::Environment* const g_env = ::testing::AddGlobalTestEnvironment(new MenuEnvironment);
 
-BOOL CALLBACK CountChild(HWND, LPARAM lParam)
-{
-    ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTop(HWND hWnd, LPARAM lParam)
-{
-    ++*reinterpret_cast<int*>(lParam);
-    ::EnumChildWindows(hWnd, &CountChild, lParam);
-    return TRUE;
-}
-
 }  // namespace
 
 namespace menutest {
@@ -190,24 +177,6 @@ CRect WorkArea()
     CRect rc;
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0);
     return rc;
-}
-
-int CountThreadWindows()
-{
-    int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountTop, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
-int CountGdiObjects()
-{
-    const DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
-    if (n != 0)
-        return static_cast<int>(n);
-    int count = 0;
-    for (UINT_PTR h = 1; h < 0x10000; ++h)
-        count += ::GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
-    return count;
 }
 
 }  // namespace menutest

@@ -14,6 +14,7 @@
 #include <ostream>
 #include <functional>
 #include <vector>
+#include "tests/gui/fx_win/ResourceCounts.h"
 
 namespace menutest {
 
@@ -81,10 +82,8 @@ void PostKey(HWND hWnd, UINT nVirtKey);
 CSize ThemeTextSize(LPCSTR text, BOOL bBold = FALSE);
 // The work area the menus keep within.
 CRect WorkArea();
-// Windows of this thread (top-level and children), for leak checks.
-int CountThreadWindows();
-// GDI objects of this process.
-int CountGdiObjects();
+using fxtest::CountGdiObjects;
+using fxtest::CountThreadWindows;
 
 }  // namespace menutest
 
