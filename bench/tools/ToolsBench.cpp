@@ -144,9 +144,7 @@ int main()
     std::ofstream(log, std::ios::binary | std::ios::trunc) << fullLog();
     std::printf("tzlog, full traffic log (%llu bytes)\n",
                 static_cast<unsigned long long>(std::filesystem::file_size(log)));
-    time("lines", 3, [&](std::string& out, std::string& err) {
-        return runTzlog({log}, out, err);
-    });
+    time("lines", 3, [&](std::string& out, std::string& err) { return runTzlog({log}, out, err); });
     time("--stats", 3, [&](std::string& out, std::string& err) {
         return runTzlog({"--stats", log}, out, err);
     });
