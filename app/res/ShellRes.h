@@ -51,6 +51,21 @@
 #define IDB_RIBBON_ABOUT 159
 #define IDB_LOGO 165
 
+// Control view (template 132, caption "控制视图"), in the frame's left bar.
+#define IDD_CONTROL_VIEW 132
+#define IDC_CV_FUNCTIONS 1096   // "功能选择："
+#define IDC_CV_NEW_SCENE 32875  // the split menu
+#define IDC_CV_ADD_WINDOW 32879
+#define IDC_CV_DELETE_WINDOW 1010
+#define IDC_CV_POWER_ON 32877
+#define IDC_CV_POWER_OFF 1009
+#define IDC_CV_ONLINE 1015
+#define IDC_CV_OFFLINE 1016
+#define IDC_CV_SYSTEM_SETTINGS 1008
+#define IDC_CV_LOAD_SCENE 32876
+#define IDC_CV_SAVE_SCENE 1007
+#define IDC_CV_EXIT 32878
+
 // Slide control: background first, then the overlay.
 #define IDB_SLIDE_BACK 174
 #define IDB_SLIDE_FRAME 175

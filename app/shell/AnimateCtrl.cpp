@@ -1,6 +1,7 @@
 #include "app/shell/AnimateCtrl.h"
 
 #include "app/res/ShellRes.h"
+#include "app/shell/DialogSkin.h"
 #include "app/shell/ShellControls.h"
 
 IMPLEMENT_DYNCREATE(CSSAnimateCtrl, CWnd)
@@ -119,6 +120,8 @@ void CSSAnimateCtrl::DrawFrame(CDC& dc)
 bool StartBusyAnimation(HWND hAnimate)
 {
     const int BUSY_FRAMES = 8;
+    // The progress window is the animation's parent; it wears the program's dialog skin.
+    SkinDialogWindow(::GetParent(hAnimate));
     CSSAnimateCtrl* pCtrl = DYNAMIC_DOWNCAST(CSSAnimateCtrl, CWnd::FromHandlePermanent(hAnimate));
     return pCtrl != nullptr && pCtrl->Load(IDB_BUSY_STRIP, BUSY_FRAMES) && pCtrl->Start();
 }

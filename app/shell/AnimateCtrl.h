@@ -59,6 +59,7 @@ private:
     UINT_PTR m_nTimer = 0;
 };
 
-// The progress window's starter (CBusyDialog::SetAnimationStarter): loads the eight frames of
-// bitmap 150 into the window's animation control and starts it.
+// The progress window's starter (CBusyDialog::SetAnimationStarter): gives the window the
+// program's dialog skin, loads the eight frames of bitmap 150 into its animation control and
+// starts it.
 bool StartBusyAnimation(HWND hAnimate);

@@ -28,20 +28,20 @@ bool CommConfirmAllowed(const CString& strTimeout, bool bPortChosen, bool bBaudC
     return value >= TIMEOUT_MIN && value <= TIMEOUT_MAX;
 }
 
-BEGIN_MESSAGE_MAP(CCommSettingsDlg, CShellDialogBase)
+BEGIN_MESSAGE_MAP(CCommSettingsDlg, CLuDialog)
     ON_UPDATE_COMMAND_UI(IDOK, OnUpdateConfirm)
     ON_EN_CHANGE(IDC_COMM_TIMEOUT, OnInputChanged)
     ON_CBN_SELCHANGE(IDC_COMM_PORT, OnInputChanged)
     ON_CBN_SELCHANGE(IDC_COMM_BAUD, OnInputChanged)
 END_MESSAGE_MAP()
 
-CCommSettingsDlg::CCommSettingsDlg(CWnd* pParent) : CShellDialogBase(IDD_COMM_SETTINGS, pParent)
+CCommSettingsDlg::CCommSettingsDlg(CWnd* pParent) : CLuDialog(IDD_COMM_SETTINGS, pParent)
 {
 }
 
 BOOL CCommSettingsDlg::OnInitDialog()
 {
-    CShellDialogBase::OnInitDialog();
+    CLuDialog::OnInitDialog();
     HWND hDlg = GetSafeHwnd();
     std::vector<SerialPortEntry> ports;
     enumerateSerialPorts(ports);  // an unreadable register leaves the list empty

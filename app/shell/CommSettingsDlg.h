@@ -3,13 +3,13 @@
 // link ("连接设备"); it ends with IDOK only after a successful reconnection.
 #pragma once
 
-#include "app/shell/ShellBases.h"
+#include "skin/ctrl/Dialog.h"
 
 // Whether the confirm button is enabled: a time-out text whose decimal value is 10..60, a port
 // and a baud rate chosen.
 bool CommConfirmAllowed(const CString& strTimeout, bool bPortChosen, bool bBaudChosen);
 
-class CCommSettingsDlg : public CShellDialogBase {
+class CCommSettingsDlg : public CLuDialog {
 public:
     explicit CCommSettingsDlg(CWnd* pParent = nullptr);
 

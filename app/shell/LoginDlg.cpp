@@ -19,18 +19,18 @@ bool OpenDeviceWithFallback()
     return settings.DoModal() == IDOK;
 }
 
-BEGIN_MESSAGE_MAP(CLoginDlg, CShellDialogBase)
+BEGIN_MESSAGE_MAP(CLoginDlg, CLuDialog)
     ON_BN_CLICKED(IDC_LOGIN_BUTTON, OnLogin)
     ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
-CLoginDlg::CLoginDlg(CWnd* pParent) : CShellDialogBase(IDD_LOGIN, pParent)
+CLoginDlg::CLoginDlg(CWnd* pParent) : CLuDialog(IDD_LOGIN, pParent)
 {
 }
 
 BOOL CLoginDlg::OnInitDialog()
 {
-    CShellDialogBase::OnInitDialog();
+    CLuDialog::OnInitDialog();
     HWND hDlg = GetSafeHwnd();
     dlgitem::AddString(hDlg, IDC_LOGIN_USER, LOGIN_ADMINISTRATOR, 0);
     const int nUser = dlgitem::AddString(hDlg, IDC_LOGIN_USER, LOGIN_USER, 0);
@@ -42,7 +42,7 @@ BOOL CLoginDlg::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_SPACE))
         return TRUE;
-    return CShellDialogBase::PreTranslateMessage(pMsg);
+    return CLuDialog::PreTranslateMessage(pMsg);
 }
 
 void CLoginDlg::OnLogin()

@@ -4,13 +4,13 @@
 // do nothing, the caption's close button ends the dialog with IDCANCEL.
 #pragma once
 
-#include "app/shell/ShellBases.h"
+#include "skin/ctrl/Dialog.h"
 
 // Opens the device behind the progress window. On failure shows the command's message and then
 // the communication settings dialog: true when the device opened or that dialog was confirmed.
 bool OpenDeviceWithFallback();
 
-class CLoginDlg : public CShellDialogBase {
+class CLoginDlg : public CLuDialog {
 public:
     explicit CLoginDlg(CWnd* pParent = nullptr);
 

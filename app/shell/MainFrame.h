@@ -1,19 +1,18 @@
-// CMainFrame: the program's main window, 880 x 760 at least, titled "高清多画面分割器". It owns
-// the workspace (all of its interior and the first handler of every command), the slide control
-// and the two-pane status bar, whose pane 1 follows com.ini, the machine's serial ports and the
-// online flag once a second. It draws its own caption band, caption buttons and border, and asks
-// before it closes.
+// CMainFrame: the program's main window, a skinned frame of 880 x 760 at least, titled
+// "高清多画面分割器" (the library draws its caption band, caption buttons and border). It owns the
+// workspace (all of its interior and the first handler of every command and key), the slide
+// control and the two-pane status bar, whose pane 1 follows com.ini, the machine's serial ports
+// and the online flag once a second. It asks before it closes.
 #pragma once
 
 #include "app/core/profile/ProfileStore.h"
-#include "app/shell/CaptionSkin.h"
-#include "app/shell/ShellBases.h"
 #include "app/shell/SlideCtrl.h"
-#include "app/shell/StatusPanes.h"
+#include "skin/frame/FrameWnd.h"
+#include "skin/frame/StatusBar.h"
 
 class CWorkspace;
 
-class CMainFrame : public CShellFrameBase {
+class CMainFrame : public CLuFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
 public:
     enum {
@@ -21,8 +20,10 @@ public:
         FRAME_HEIGHT = 760,
         STATUS_TIMER = 1,
         STATUS_PERIOD = 1000,   // ms
+        STATUS_BAR_ID = 59393,
         PANE_WALL = 0,
         PANE_LINK = 1,
+        PANE_WIDTH = 100,
         ID_INDICATOR_EXT = 59136
     };
 
@@ -34,10 +35,17 @@ public:
     // Re-reads com.ini and the port list; an unreadable port list leaves the pane as it was.
     void UpdateLinkPane();
 
-    // The profiles the status texts come from (beside the program unless told otherwise).
-    void UseProfiles(const ProfileStore& profiles) { m_profiles = profiles; }
+    // The folder of the profiles the status texts and the wall view read (beside the program
+    // unless told otherwise, before the frame is created).
+    void UseProfiles(const CString& folder)
+    {
+        m_profiles = ProfileStore(folder);
+        m_strProfileFolder = folder;
+    }
+    // Empty for the folder beside the program.
+    const CString& GetProfileFolder() const { return m_strProfileFolder; }
 
-    CStatusPanes& GetStatusBar() { return m_wndStatusBar; }
+    CLuStatusBar& GetStatusBarCtrl() { return m_wndStatusBar; }
     CSlideCtrl& GetSlideCtrl() { return m_wndSlide; }
     CWorkspace* GetWorkspace() const { return m_pWorkspace; }
 
@@ -53,20 +61,10 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnGetMinMaxInfo(MINMAXINFO* pInfo);
     void OnClose();
-    void OnSize(UINT nType, int cx, int cy);
+    LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
     LRESULT OnActivatePage(WPARAM wParam, LPARAM lParam);
     void OnUpdateIndicatorExt(CCmdUI* pCmdUI);
 
-    // Own caption and border, while the window has WS_CAPTION.
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
-    void OnNcPaint();
-    BOOL OnNcActivate(BOOL bActive);
-    LRESULT OnNcHitTest(CPoint point);
-    void OnNcMouseMove(UINT nHitTest, CPoint point);
-    void OnNcLButtonDown(UINT nHitTest, CPoint point);
-    void OnNcLButtonUp(UINT nHitTest, CPoint point);
-    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
-    void PaintCaption();
     BOOL CreateStatusBar();
     void DestroyWorkspace();
 
@@ -74,9 +72,8 @@ protected:
 
 private:
     ProfileStore m_profiles;
+    CString m_strProfileFolder;
     CWorkspace* m_pWorkspace = nullptr;
-    CStatusPanes m_wndStatusBar;
+    CLuStatusBar m_wndStatusBar;
     CSlideCtrl m_wndSlide;
-    caption::Button m_hotButton = caption::BUTTON_NONE;
-    caption::Button m_pressedButton = caption::BUTTON_NONE;
 };

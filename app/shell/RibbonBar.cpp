@@ -1,14 +1,17 @@
 #include "app/shell/RibbonBar.h"
 
 #include "app/shell/ShellControls.h"
+#include "skin/core/CreateContext.h"
+#include "skin/frame/FrameWnd.h"
+#include "skin/menu/ToolBar.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
 
-IMPLEMENT_DYNCREATE(CRibbonBar, CWnd)
+IMPLEMENT_DYNCREATE(CRibbonBar, CLuControlBar)
 LU_IMPLEMENT_CONTROL(CRibbonBar)
 LU_DEFAULT_INITCTRL(CRibbonBar)
 
-BEGIN_MESSAGE_MAP(CRibbonBar, CWnd)
+BEGIN_MESSAGE_MAP(CRibbonBar, CLuControlBar)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
@@ -38,7 +41,44 @@ BOOL CRibbonBar::Create(CWnd* pParent, UINT nID, DWORD dwStyle, int nFixedPageHe
 {
     m_nFixedPageHeight = nFixedPageHeight;
     m_nPageHeight = nFixedPageHeight;
-    return CreateEx(0, RIBBON_BAR_CLASS, "", dwStyle | WS_CHILD, CRect(0, 0, 0, 0), pParent, nID);
+    m_hNotify = CWnd::SafeHwnd(pParent);
+    CLuCreateBlock block(this);
+    return CreateEx(0, RIBBON_BAR_CLASS, "", dwStyle | WS_CHILD, CRect(0, 0, 0, 0), pParent, nID, &block);
+}
+
+void CRibbonBar::OnUpdateCmdUI(CLuFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    for (const Tab& tab : m_tabs) {
+        CLuToolBar* pBar = dynamic_cast<CLuToolBar*>(tab.pPage);
+        if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr)
+            pBar->OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+    }
+}
+
+BOOL CRibbonBar::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (m_hNotify == nullptr || !::IsWindow(m_hNotify))
+        return CLuControlBar::OnCommand(wParam, lParam);
+    ::SendMessageW(m_hNotify, WM_COMMAND, wParam, lParam);
+    return TRUE;
+}
+
+BOOL CRibbonBar::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (m_hNotify == nullptr || !::IsWindow(m_hNotify))
+        return CLuControlBar::OnNotify(wParam, lParam, pResult);
+    *pResult = ::SendMessageW(m_hNotify, WM_NOTIFY, wParam, lParam);
+    return TRUE;
+}
+
+// The height a page asks for: a bar's own layout, else its window's height.
+static int PageHeight(CWnd* pPage)
+{
+    if (CLuControlBar* pBar = dynamic_cast<CLuControlBar*>(pPage))
+        return pBar->CalcFixedLayout().cy;
+    CRect rc;
+    pPage->GetWindowRect(&rc);
+    return rc.Height();
 }
 
 int CRibbonBar::AddTab(LPCSTR lpszCaption, CWnd* pToolBar)
@@ -56,12 +96,8 @@ int CRibbonBar::AddTab(LPCSTR lpszCaption, CWnd* pToolBar)
     if (pToolBar != nullptr && pToolBar->GetSafeHwnd() != nullptr) {
         pToolBar->SetParent(this);
         pToolBar->ShowWindow(SW_HIDE);
-        if (m_nFixedPageHeight == 0) {
-            CRect rc;
-            pToolBar->GetWindowRect(&rc);
-            if (rc.Height() > m_nPageHeight)
-                m_nPageHeight = rc.Height();
-        }
+        if (m_nFixedPageHeight == 0 && PageHeight(pToolBar) > m_nPageHeight)
+            m_nPageHeight = PageHeight(pToolBar);
     }
     m_nStripTotal += tab.nWidth;
     m_tabs.push_back(tab);
@@ -102,8 +138,12 @@ void CRibbonBar::SelectTab(int nIndex, BOOL bForce)
     if (CWnd* pOld = GetTabPage(nPrevious); pOld != nullptr && nPrevious != m_nSel && pOld->GetSafeHwnd())
         pOld->ShowWindow(SW_HIDE);
     RecalcLayout();
-    if (GetSafeHwnd() != nullptr)
+    if (GetSafeHwnd() != nullptr) {
         Invalidate();
+        // The selected page takes the keyboard, as a tab of a property sheet would.
+        if (CWnd* pPage = GetTabPage(m_nSel); pPage != nullptr && pPage->GetSafeHwnd() != nullptr && IsWindowVisible())
+            pPage->SetFocus();
+    }
 }
 
 CRect CRibbonBar::StripRect() const
@@ -144,12 +184,11 @@ void CRibbonBar::RecalcLayout()
     GetClientRect(&rc);
     pPage->SetWindowPos(nullptr, rc.left, rc.top + STRIP_HEIGHT, rc.Width(), m_nPageHeight,
                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    pPage->SetFocus();
 }
 
 void CRibbonBar::OnSize(UINT nType, int cx, int cy)
 {
-    CWnd::OnSize(nType, cx, cy);
+    CLuControlBar::OnSize(nType, cx, cy);
     RecalcLayout();
 }
 

@@ -1,18 +1,22 @@
 // CRibbonBar ("luRibbonBar"): the bar of command tabs across the top of the main window. Each tab
 // is a caption on the tab strip and a toolbar page shown below it while the tab is selected.
 // Left and Right step through the tabs; Alt with a tab's accelerator letter selects that tab.
+// The ribbon is a bar of the frame's top dock; what its toolbar pages send (clicks as WM_COMMAND,
+// drop-downs as WM_NOTIFY) goes on to the window it was created for, so the frame's command
+// routing sees them as if the toolbars were its own.
 #pragma once
 
 #include "fx/win/Gdi.h"
 #include "skin/core/ControlBase.h"
+#include "skin/frame/ControlBar.h"
 
 #include <vector>
 
 #define RIBBON_BAR_CLASS "luRibbonBar"
 
-class CRibbonBar : public CWnd, public CLuControlBase {
+class CRibbonBar : public CLuControlBar, public CLuControlBase {
     DECLARE_DYNCREATE(CRibbonBar)
-    LU_DECLARE_CONTROL(CRibbonBar, CWnd)
+    LU_DECLARE_CONTROL(CRibbonBar, CLuControlBar)
 public:
     enum {
         RIBBON_ID = 1024,
@@ -33,8 +37,9 @@ public:
     static BOOL Register();
     static void Unregister();
 
-    // nFixedPageHeight 0: the page is as high as the highest toolbar added.
-    BOOL Create(CWnd* pParent, UINT nID = RIBBON_ID, DWORD dwStyle = WS_CHILD | WS_VISIBLE,
+    // nFixedPageHeight 0: the page is as high as the highest toolbar added. The bar docks at the
+    // top in a row of its own; pParent also receives what the toolbar pages send.
+    BOOL Create(CWnd* pParent, UINT nID = RIBBON_ID, DWORD dwStyle = WS_CHILD | WS_VISIBLE | LU_CBRS_NEWROW,
                 int nFixedPageHeight = 0);
 
     // Adds a tab with the caption and its toolbar page (re-parented to the ribbon); its index.
@@ -59,6 +64,12 @@ public:
 
     void DrawStrip(CDC& dc);
 
+    // ---- The bar in the frame's dock ----
+    CSize CalcFixedLayout() override { return CSize(0x7FFF, GetBarHeight()); }
+    UINT GetBarType() override { return LU_BAR_TOOLBAR; }
+    // The toolbar pages bring their buttons up to date as well.
+    void OnUpdateCmdUI(CLuFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
 protected:
     // Hook for derived bars: the selection changed from nPrevious.
     virtual void OnTabChanged(int nPrevious) { (void)nPrevious; }
@@ -72,6 +83,8 @@ protected:
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnTimer(UINT_PTR nIDEvent);
     void OnCaptureChanged(CWnd* pWnd);
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     void RecalcLayout();
     int TabFromPoint(CPoint point) const;
@@ -98,4 +111,5 @@ private:
     int m_nPageHeight = 0;
     int m_nFixedPageHeight = 0;
     int m_nScrollPressed = 0;
+    HWND m_hNotify = nullptr;  // the window the pages' clicks and drop-downs go on to
 };

@@ -5,9 +5,9 @@
 
 #include <cstdlib>
 
-IMPLEMENT_DYNAMIC(CScrollDialog, CDialog)
+IMPLEMENT_DYNAMIC(CScrollDialog, CLuDialog)
 
-BEGIN_MESSAGE_MAP(CScrollDialog, CShellDialogBase)
+BEGIN_MESSAGE_MAP(CScrollDialog, CLuDialog)
     ON_WM_SIZE()
     ON_WM_MOUSEWHEEL()
     ON_WM_VSCROLL()
@@ -47,21 +47,54 @@ int FindWheelScrollLines()
 
 }  // namespace
 
+CScrollDialog::~CScrollDialog()
+{
+    // The dialog's window goes first: its end takes the host window with it while every member
+    // is still whole.
+    if (GetSafeHwnd() != nullptr)
+        DestroyWindow();
+}
+
 BOOL CScrollDialog::Create(UINT nIDTemplate, CWnd* pParent)
 {
-    if (!CShellDialogBase::Create(nIDTemplate, pParent))
+    if (!m_wndHost.Create(HOST_STYLE, CRect(0, 0, 0, 0), pParent, 0))
         return FALSE;
-    ::SetWindowLongPtrW(GetSafeHwnd(), GWL_STYLE, WS_CHILD);
-    ::SetWindowLongPtrW(GetSafeHwnd(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-    SetParent(pParent);
+    if (!CLuDialog::Create(nIDTemplate, &m_wndHost)) {
+        m_wndHost.DestroyWindow();
+        return FALSE;
+    }
+    HWND hDlg = GetSafeHwnd();
+    ::SetWindowLongPtrW(hDlg, GWL_STYLE, WS_CHILD);
+    ::SetWindowLongPtrW(hDlg, GWL_EXSTYLE, WS_EX_TOOLWINDOW);
+    ::SetParent(hDlg, m_wndHost.GetSafeHwnd());
+    m_wndHost.SetChild(this);
+    m_pVertBar = m_wndHost.GetLuScrollBarCtrl(SB_VERT);
+    m_pHorzBar = m_wndHost.GetLuScrollBarCtrl(SB_HORZ);
+    UpdateBars();
     return TRUE;
+}
+
+BOOL CScrollDialogContext::Create(CWnd* pWnd, CWnd* pParent)
+{
+    CScrollDialog* pDialog = dynamic_cast<CScrollDialog*>(pWnd);
+    return pDialog != nullptr && pDialog->Create(m_nIDTemplate, pParent);
+}
+
+LRESULT CScrollDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (m_wndHost.GetSafeHwnd() != nullptr && m_wndHost.GetChild() == this &&
+        m_wndHost.HookMsg(message, wParam, lParam, &result))
+        return result;
+    return CLuDialog::WindowProc(message, wParam, lParam);
 }
 
 BOOL CScrollDialog::OnInitDialog()
 {
-    const BOOL result = CShellDialogBase::OnInitDialog();
+    const BOOL result = CLuDialog::OnInitDialog();
     CRect rc;
     GetWindowRect(&rc);
+    m_sizeClient = rc.Size();
     SetScrollSizes(MM_TEXT, rc.Size());
     return result;
 }
@@ -103,16 +136,24 @@ void CScrollDialog::SetScrollSizes(int nMapMode, SIZE sizeTotal, SIZE sizePage, 
     UpdateBars();
     if (nOldMode != nMapMode)
         Invalidate();
+    // The host lays the bars and the dialog out for the new sizes.
+    if (m_wndHost.GetSafeHwnd() != nullptr)
+        m_wndHost.RecalcLayout();
 }
 
 CSize CScrollDialog::ScrollLimit() const
 {
-    CRect rc(0, 0, 0, 0);
-    if (GetSafeHwnd() != nullptr)
-        GetClientRect(&rc);
-    const int cx = m_totalDev.cx - rc.Width();
-    const int cy = m_totalDev.cy - rc.Height();
+    const int cx = m_totalDev.cx - m_sizeClient.cx;
+    const int cy = m_totalDev.cy - m_sizeClient.cy;
     return CSize(cx > 0 ? cx : 0, cy > 0 ? cy : 0);
+}
+
+bool CScrollDialog::BarEnabled(int nBar) const
+{
+    const CLuScrollBar* pBar = GetBar(nBar);
+    if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr)
+        return (pBar->GetStyle() & WS_VISIBLE) != 0 && pBar->IsWindowEnabled();
+    return (GetStyle() & (nBar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0;
 }
 
 void CScrollDialog::UpdateBars()
@@ -120,16 +161,24 @@ void CScrollDialog::UpdateBars()
     if (m_bInsideUpdate || GetSafeHwnd() == nullptr)
         return;
     m_bInsideUpdate = TRUE;
-    const CSize limit = ScrollLimit();
     ScrollToPosition(m_ptPos);
-    for (int nBar = SB_HORZ; nBar <= SB_VERT; ++nBar) {
-        SCROLLINFO si = {sizeof(si), SIF_ALL | SIF_DISABLENOSCROLL, 0, 0, 0, 0, 0};
+    for (int nBar : {SB_HORZ, SB_VERT}) {
         const bool bHorz = nBar == SB_HORZ;
+        const CSize limit = ScrollLimit();
         const int nLimit = bHorz ? limit.cx : limit.cy;
-        si.nMax = nLimit > 0 ? (bHorz ? m_totalDev.cx : m_totalDev.cy) - 1 : 0;
-        si.nPage = nLimit > 0 ? static_cast<UINT>((bHorz ? m_totalDev.cx : m_totalDev.cy) - nLimit) : 0;
+        const int nTotal = bHorz ? m_totalDev.cx : m_totalDev.cy;
+        CLuScrollBar* pBar = GetBar(nBar);
+        if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+            continue;
+        // Showing or hiding a bar changes the client size: the host lays out again, and the
+        // dialog hears its new size (the re-entry is kept out by the flag).
+        if (BarEnabled(nBar) != (nLimit > 0))
+            m_wndHost.EnableScrollBarCtrl(nBar, nLimit > 0 ? TRUE : FALSE);
+        SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+        si.nMax = nLimit > 0 ? nTotal - 1 : 0;
+        si.nPage = nLimit > 0 ? static_cast<UINT>(nTotal - nLimit) : 0;
         si.nPos = bHorz ? m_ptPos.x : m_ptPos.y;
-        SetScrollInfo(nBar, &si, TRUE);
+        pBar->SetScrollInfo(&si, TRUE);
     }
     m_bInsideUpdate = FALSE;
 }
@@ -145,13 +194,16 @@ void CScrollDialog::ScrollToPosition(CPoint pt)
     if (GetSafeHwnd() == nullptr)
         return;
     ScrollWindow(old.x - target.x, old.y - target.y);
-    SetScrollPos(SB_HORZ, target.x, TRUE);
-    SetScrollPos(SB_VERT, target.y, TRUE);
+    if (m_pHorzBar != nullptr && m_pHorzBar->GetSafeHwnd() != nullptr)
+        m_pHorzBar->SetScrollPos(target.x, TRUE);
+    if (m_pVertBar != nullptr && m_pVertBar->GetSafeHwnd() != nullptr)
+        m_pVertBar->SetScrollPos(target.y, TRUE);
 }
 
 void CScrollDialog::OnSize(UINT nType, int cx, int cy)
 {
-    CShellDialogBase::OnSize(nType, cx, cy);
+    CLuDialog::OnSize(nType, cx, cy);
+    m_sizeClient = CSize(cx, cy);
     UpdateBars();
 }
 
@@ -159,13 +211,11 @@ BOOL CScrollDialog::OnMouseWheel(UINT nFlags, short zDelta, CPoint)
 {
     if (nFlags & WHEEL_KEY_FLAGS)
         return FALSE;
-    const DWORD style = GetStyle();
-    const CSize limit = ScrollLimit();
     const int nLines = GetWheelScrollLines();
     CPoint target = m_ptPos;
-    if (limit.cy > 0 || (style & WS_VSCROLL))
+    if (BarEnabled(SB_VERT))
         target.y -= WheelDistance(zDelta, nLines, m_lineDev.cy, m_pageDev.cy);
-    else if (limit.cx > 0 || (style & WS_HSCROLL))
+    else if (BarEnabled(SB_HORZ))
         target.x -= WheelDistance(zDelta, nLines, m_lineDev.cx, m_pageDev.cx);
     else
         return FALSE;
@@ -233,7 +283,7 @@ BOOL CScrollDialog::PreTranslateMessage(MSG* pMsg)
     // Scrolling keys aimed at the dialog itself (not at one of its controls).
     if (pMsg->message == WM_KEYDOWN && pMsg->hwnd == GetSafeHwnd() && OnScrollKey(static_cast<UINT>(pMsg->wParam)))
         return TRUE;
-    return CShellDialogBase::PreTranslateMessage(pMsg);
+    return CLuDialog::PreTranslateMessage(pMsg);
 }
 
 IMPLEMENT_DYNAMIC(CWorkBase, CScrollDialog)

@@ -1,41 +1,82 @@
-// CWorkspace: everything inside the main frame (ribbon, control view, book with the wall page) and
-// the first handler of every command. The frame creates it in OnCreate, offers it every command
-// and keyboard message first and destroys it with itself. This is the frame's side of the
-// contract; the workspace's furniture and commands are built on these operations.
+// CWorkspace: the application's level of the main window's workspace. It builds the window's
+// interior in a fixed order (menu bar, control view in the frame's left bar, the book as the
+// client window's main child, the page "视图拼接", the ribbon, the initial tab) and implements
+// every menu and control-view command: scenes, power, online and offline, windows, the split
+// menu, the settings dialogs with their role and offline refusals, matrix switching and the
+// communication settings.
 #pragma once
 
-#include "fx/win/CmdTarget.h"
+#include "app/shell/ControlView.h"
+#include "app/shell/RibbonWorkspace.h"
 
-#include <windows.h>
+#include <memory>
 
-class CMainFrame;
-class CMenu;
-class CWnd;
+class CWallViewPage;
 
-class CWorkspace : public CCmdTarget {
+class CWorkspace : public CRibbonWorkspace {
 public:
-    explicit CWorkspace(CMainFrame* pFrame) : m_pFrame(pFrame) {}
-    ~CWorkspace() override = default;
-    CWorkspace(const CWorkspace&) = delete;
-    CWorkspace& operator=(const CWorkspace&) = delete;
+    enum {
+        CONTROL_BAR_SIZE = 220,      // the frame's left bar holding the control view
+        PAGE_IMAGE = 3,              // the page's image in the navigation pane
+        WALL_MENU = 130,             // the menu holding the split popup "mpd"
+        WALL_MENU_MPD = 2,           // its position there
+        ID_WALL_ADD_WINDOW = 1075,   // the wall view control's own commands
+        ID_WALL_DELETE_WINDOW = 1085
+    };
 
-    // Builds the furniture; FALSE fails the frame's creation.
-    virtual BOOL Create() { return TRUE; }
-    virtual void Destroy() {}
-    // A menu-character request (Alt + letter); TRUE when taken.
-    virtual BOOL TranslateKey(UINT nChar, UINT nFlags) { (void)nChar; (void)nFlags; return FALSE; }
-    // Keyboard messages (WM_KEYFIRST..WM_KEYLAST) before the frame sees them; TRUE when consumed.
-    virtual BOOL PreTranslate(MSG* pMsg) { (void)pMsg; return FALSE; }
-    virtual void OnWorkspaceHook() {}
-    virtual BOOL SetTabImages(int nTab, CWnd* pToolBar) { (void)nTab; (void)pToolBar; return FALSE; }
-    virtual BOOL FillTab(CMenu* pSubMenu, CWnd* pToolBar) { (void)pSubMenu; (void)pToolBar; return FALSE; }
-    virtual void OnCommandHook() {}
+    explicit CWorkspace(CMainFrame* pFrame);
+    ~CWorkspace() override;
 
-    // The navigation pane's page selection, forwarded by the frame (WM_USER + 0x1010).
-    virtual void ActivatePage(int nPage, void* pPage) { (void)nPage; (void)pPage; }
+    BOOL Create() override;
+    void Destroy() override;
+    BOOL SetTabImages(int nTab, CLuToolBar* pToolBar) override;
 
-    CMainFrame* GetFrame() const { return m_pFrame; }
+    // ---- Commands (the menu's, and the control view's buttons) ----
+    void NewScene();
+    void SaveScene();
+    void LoadScene();
+    void PowerOn();
+    void PowerOff();
+    void SystemSettings();
+    void CommSettings();
+    void FactorySettings();
+    void MatrixSwitch();
+    // The frame's close, which asks the exit question.
+    void CloseFrame();
+    // The control view's 退出: the exit question itself.
+    void Exit();
+    void AddWindow();
+    void DeleteWindow();
+    // bOnlineChecked: whether 联机 is the checked radio button now.
+    void ToggleOnline(bool bOnlineChecked);
+    // The split menu at the focused window's bottom-right corner.
+    void ShowSplitMenu();
+    // Sets a split command's layout, makes a new scene and puts the five working values back.
+    void RunSplit(UINT nID);
+
+    CControlView& GetControlView() { return m_wndControlView; }
+    CWallViewPage* GetWallViewPage() const { return m_pPage.get(); }
 
 protected:
-    CMainFrame* m_pFrame;
+    // The page "视图拼接" (a test may give another).
+    virtual std::unique_ptr<CWallViewPage> MakeWallViewPage();
+    // The settings dialogs, modal; their refusals are decided before these are called.
+    virtual void OpenSystemSettings();
+    virtual void OpenFactorySettings();
+    // Builds the split popup for the configured MPD count and shows it (apart, for tests).
+    virtual void TrackSplitMenu(HMENU hPopup, CPoint ptScreen);
+    // Shows a message in a plain message box (tests record instead).
+    virtual void Tell(LPCSTR lpszText);
+
+    BOOL CreateControlView();
+    BOOL CreateBook();
+    BOOL CreatePage();
+
+    void OnSplitCommand(UINT nID);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CControlView m_wndControlView;
+    std::unique_ptr<CWallViewPage> m_pPage;
 };

@@ -1,10 +1,12 @@
 // The dialogs against tzsim through TzComm and a serial line: the frames the simulator decodes
 // for a quick click, a hold and a release outside the button; the clock's BCD bytes and the daily
-// timers on their fixed date; the panel-size frames for boards typed in reverse and the power-up
-// block 13 in its order. Each case runs in its own process under a fresh simulator.
+// timers on their fixed date; the timed recall of presets 3 to 5 in a loop at its interval until
+// 停止; the panel-size frames for boards typed in reverse and the power-up block 13 in its order.
+// Each case runs in its own process under a fresh simulator.
 #include "app/core/command/DeviceLinkHolder.h"
 #include "app/core/profile/ProfileState.h"
 #include "app/core/wall/Cell.h"
+#include "app/shell/DialogItems.h"
 #include "app/shell/dialogs/FactoryDlg.h"
 #include "app/shell/dialogs/ParamDlg.h"
 #include "app/shell/dialogs/SystemDlg.h"
@@ -18,6 +20,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 using namespace dlgtest;
 
@@ -52,6 +56,26 @@ std::string FrameAnomalies(const std::string& trace)
         if (line.find("50 ms") == std::string::npos)
             kept += line + "\n";
     return kept;
+}
+
+// The recalls tzsim decoded, in order: the preset byte and tzsim's time of each (ms).
+struct Recall {
+    int preset;
+    double ms;
+};
+
+std::vector<Recall> Recalls(const std::string& trace)
+{
+    std::vector<Recall> recalls;
+    std::istringstream in(trace);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t at = line.find("AA BB 00 01 ");
+        if (at == std::string::npos || line.find("> ") != std::string::npos)
+            continue;
+        recalls.push_back({std::stoi(line.substr(at + 12, 2), nullptr, 16), std::stod(line.substr(0, at))});
+    }
+    return recalls;
 }
 
 // Waits, pumping messages, until the count of a frame in the trace has not changed for 400 ms.
@@ -196,6 +220,49 @@ TEST_F(DialogDevice, ClockGoesAsBcdAndTimersOnTheirFixedDate)
     EXPECT_NE(std::string::npos, FramePosition(trace, "00 05 01 55 15 22 01 01 09")) << trace;
     EXPECT_NE(std::string::npos, FramePosition(trace, "00 06 00 55 00 00 00 00 00")) << trace;
     EXPECT_EQ("", FrameAnomalies(trace));
+    dlg.DestroyWindow();
+}
+
+TEST_F(DialogDevice, TimedRecallLoopsOverThePresetsAtTheIntervalUntilStopped)
+{
+    CSystemDlg dlg;
+    ASSERT_TRUE(dlg.Create(CSystemDlg::IDD, nullptr));
+    ShowAndPaint(dlg.GetSafeHwnd());
+    HWND hDlg = dlg.GetSafeHwnd();
+    ASSERT_TRUE(App().m_messages.empty()) << App().m_messages[0];
+    dlgitem::SetCurSel(hDlg, IDC_SYS_CYCLE_FIRST, 3);
+    dlgitem::SetCurSel(hDlg, IDC_SYS_CYCLE_LAST, 5);
+    ::SetWindowTextW(Item(hDlg, IDC_SYS_CYCLE_INTERVAL), L"1");
+    KickIdle(hDlg);
+    ASSERT_TRUE(::IsWindowEnabled(Item(hDlg, IDC_SYS_CYCLE_SEND)));
+
+    Click(hDlg, IDC_SYS_CYCLE_SEND);
+    ASSERT_TRUE(dlg.IsCycling());
+    // Five recalls: 3 at once, then one a second around the range.
+    ASSERT_TRUE(fxtest::PumpUntil([] { return Recalls(device_test::simFile("TZSIM_TRACE")).size() >= 5; }, 20000))
+        << device_test::simFile("TZSIM_TRACE");
+    Click(hDlg, IDC_SYS_CYCLE_SEND);
+    EXPECT_FALSE(dlg.IsCycling());
+    EXPECT_EQ(CString("发送"), dlgitem::GetText(hDlg, IDC_SYS_CYCLE_SEND));
+    const int stopped = SettledCount("00 01");
+
+    // Nothing more after 停止, two intervals and more later.
+    PumpFor(2500);
+    const std::string trace = device_test::simFile("TZSIM_TRACE");
+    const std::vector<Recall> recalls = Recalls(trace);
+    EXPECT_EQ(static_cast<std::size_t>(stopped), recalls.size()) << trace;
+    ASSERT_GE(recalls.size(), 5u) << trace;
+    const int expected[] = {3, 4, 5, 3, 4, 5, 3};
+    for (std::size_t i = 0; i < recalls.size() && i < 7; ++i)
+        EXPECT_EQ(expected[i], recalls[i].preset) << "recall " << i << "\n" << trace;
+    // One per interval, not one per frame pause: the line's delays aside, each recall comes well
+    // after the one before.
+    for (std::size_t i = 1; i < recalls.size(); ++i)
+        EXPECT_GE(recalls[i].ms - recalls[i - 1].ms, 500.0) << "recall " << i << "\n" << trace;
+    // Run directly: the progress window showed only the status read on opening. tzsim notes that
+    // its presets hold nothing; only the order and the pace of the recalls count here.
+    EXPECT_EQ(std::vector<std::string>{"读取状态信息"}, titles.titles);
+    EXPECT_TRUE(App().m_messages.empty());
     dlg.DestroyWindow();
 }
 

@@ -1,168 +1,16 @@
 // The real TaveloPro.exe, started in a folder of its own with its DLLs and profiles, driven from
-// outside through posted messages and read through its windows and the screen: the missing
-// device library, the login dialog's rules, the administrator's command line against tzsim
-// (COM51), the stored colour scheme and the exit prompt.
+// outside through posted messages and read through its windows: the missing device library, the
+// login dialog's rules, the administrator's command line against tzsim (COM51), the stored colour
+// scheme, the exit prompt, the communication settings dialog and the about command.
+#include "tests/gui/shell/ProgramDriver.h"
+
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <string>
-#include <thread>
-#include <vector>
+using namespace shelltest;
 
 namespace {
 
-const wchar_t MAIN_TITLE[] = L"高清多画面分割器";
 const int PROGRAM_COM = 51;
-
-std::wstring Utf16(const char* gbk)
-{
-    const int n = ::MultiByteToWideChar(936, 0, gbk, -1, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n - 1 : 0), L'\0');
-    if (n > 1)
-        ::MultiByteToWideChar(936, 0, gbk, -1, &out[0], n);
-    return out;
-}
-
-std::wstring WindowText(HWND hWnd)
-{
-    wchar_t text[512] = {};
-    ::SendMessageTimeoutW(hWnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
-    return text;
-}
-
-std::wstring BinFolder()
-{
-    wchar_t path[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring s(path);
-    return s.substr(0, s.find_last_of(L"\\/"));
-}
-
-// One program folder with the program, its libraries and its profiles, and the process.
-class Program {
-public:
-    explicit Program(const std::wstring& name, bool bWithDeviceLibrary = true)
-    {
-        wchar_t cwd[MAX_PATH] = {};
-        ::GetCurrentDirectoryW(MAX_PATH, cwd);
-        m_folder = std::wstring(cwd) + L"\\" + name;
-        ::CreateDirectoryW(m_folder.c_str(), nullptr);
-        const wchar_t* files[] = {L"TaveloPro.exe", L"LuLib20.dll", L"TzComm.dll", L"TzCommFun.dll"};
-        for (const wchar_t* f : files) {
-            const std::wstring target = m_folder + L"\\" + f;
-            ::DeleteFileW(target.c_str());
-            if (!bWithDeviceLibrary && std::wstring(f) == L"TzComm.dll")
-                continue;
-            ::CopyFileW((BinFolder() + L"\\" + f).c_str(), target.c_str(), FALSE);
-        }
-        WriteText(L"com.ini", "[comm]\r\ncommport=" + std::to_string(PROGRAM_COM) + "\r\ntimeout=10\r\nbaudrate=115200\r\n");
-        WriteText(L"TzView.ini", "[application]\r\nmpdnums=3\r\nresolution=6\r\n");
-    }
-    ~Program()
-    {
-        if (m_pi.hProcess) {
-            if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
-                ::TerminateProcess(m_pi.hProcess, 99);
-            ::WaitForSingleObject(m_pi.hProcess, 10000);
-            ::CloseHandle(m_pi.hProcess);
-            ::CloseHandle(m_pi.hThread);
-        }
-    }
-
-    void WriteText(const wchar_t* name, const std::string& text)
-    {
-        const std::wstring path = m_folder + L"\\" + name;
-        HANDLE h = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        ::WriteFile(h, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        ::CloseHandle(h);
-    }
-
-    bool Start(const std::wstring& args)
-    {
-        std::wstring cmd = L"\"" + m_folder + L"\\TaveloPro.exe\" " + args;
-        STARTUPINFOW si = {};
-        si.cb = sizeof(si);
-        return ::CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, m_folder.c_str(), &si, &m_pi) != FALSE;
-    }
-
-    // A visible top-level window of the program with that title, within the time-out.
-    HWND WaitWindow(const std::wstring& title, bool bDialog = true, int timeoutMs = 30000) const
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (std::chrono::steady_clock::now() < end) {
-            if (HWND h = Find(title, bDialog))
-                return h;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return nullptr;
-    }
-
-    // bDialog false: only windows that are not dialogs (the main frame, not the progress window
-    // that shares its title).
-    HWND Find(const std::wstring& title, bool bDialog = true) const
-    {
-        struct Ctx { DWORD pid; const std::wstring* title; bool bDialog; HWND found; } ctx = {m_pi.dwProcessId, &title, bDialog, nullptr};
-        ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
-            Ctx* c = reinterpret_cast<Ctx*>(lp);
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(h, &pid);
-            wchar_t cls[32] = {};
-            ::GetClassNameW(h, cls, 32);
-            const bool bIsDialog = std::wstring(cls) == L"#32770";
-            if (pid == c->pid && ::IsWindowVisible(h) && (c->bDialog || !bIsDialog) && WindowText(h) == *c->title) {
-                c->found = h;
-                return FALSE;
-            }
-            return TRUE;
-        }, reinterpret_cast<LPARAM>(&ctx));
-        return ctx.found;
-    }
-
-    // The message box with that caption whose text is the one given.
-    HWND WaitMessageBox(const std::wstring& text, int timeoutMs = 30000) const
-    {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (std::chrono::steady_clock::now() < end) {
-            HWND box = Find(L"TaveloPro");
-            if (box && BoxText(box) == text)
-                return box;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return nullptr;
-    }
-
-    static std::wstring BoxText(HWND box)
-    {
-        std::wstring found;
-        for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t cls[32] = {};
-            ::GetClassNameW(child, cls, 32);
-            if (std::wstring(cls) == L"Static" && !WindowText(child).empty())
-                found = WindowText(child);
-        }
-        return found;
-    }
-
-    bool WaitExit(DWORD* pCode, int timeoutMs = 30000) const
-    {
-        if (::WaitForSingleObject(m_pi.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0)
-            return false;
-        ::GetExitCodeProcess(m_pi.hProcess, pCode);
-        return true;
-    }
-    bool Running() const { return ::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT; }
-
-private:
-    std::wstring m_folder;
-    PROCESS_INFORMATION m_pi = {};
-};
-
-bool UnderSimulator() { return std::getenv("TZSIM_STATE") != nullptr; }
 
 // The colour scheme the program keeps for the current user.
 const char SCHEME_KEY[] = "Software\\TAVELO\\TaveloPro\\THEME";
@@ -183,22 +31,15 @@ void WriteScheme(DWORD value)
     ::RegCloseKey(key);
 }
 
-// The machine lists the simulator's port, as the run script does for the program.
-void ListSimulatorPort()
-{
-    HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, nullptr, REG_OPTION_VOLATILE,
-                      KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    const char data[] = "COM51";
-    ::RegSetValueExA(key, "\\Device\\ShellProgram51", 0, REG_SZ, reinterpret_cast<const BYTE*>(data), sizeof(data));
-    ::RegCloseKey(key);
-}
+#define REQUIRE_SIMULATOR() \
+    if (!UnderSimulator()) \
+        GTEST_SKIP() << "runs under tzsim (see CMakeLists.txt)"
 
 }  // namespace
 
 TEST(ShellProgram, MissingDeviceLibraryIsReportedAndEndsTheProgram)
 {
-    Program program(L"run_nolink", false);
+    Program program(L"run_nolink", PROGRAM_COM, false);
     ASSERT_TRUE(program.Start(L"Administrator 807162"));
     HWND box = program.WaitMessageBox(Utf16("加载通讯库失败!"));
     ASSERT_NE(box, nullptr) << "the load failure is reported";
@@ -210,14 +51,14 @@ TEST(ShellProgram, MissingDeviceLibraryIsReportedAndEndsTheProgram)
 
 TEST(ShellProgram, LoginRefusesUserWithPasswordSwallowsEscapeAndEndsOnClose)
 {
-    Program program(L"run_login");
+    Program program(L"run_login", PROGRAM_COM);
     ASSERT_TRUE(program.Start(L"Administrator"));  // one argument: the dialog is shown
     HWND dialog = program.WaitWindow(Utf16("登录"));
     ASSERT_NE(dialog, nullptr);
     HWND edit = ::GetDlgItem(dialog, 1004);
     ASSERT_NE(edit, nullptr);
     ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"secret"));
-    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(1003, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, 1003)));
+    PostClicked(dialog, 1003);
     HWND box = program.WaitMessageBox(Utf16("密码错误，请重试！"));
     ASSERT_NE(box, nullptr) << "User with a password is refused";
     ::PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -227,7 +68,7 @@ TEST(ShellProgram, LoginRefusesUserWithPasswordSwallowsEscapeAndEndsOnClose)
     // Escape through the dialog's message loop does nothing.
     ::PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
     ::PostMessageW(edit, WM_KEYUP, VK_ESCAPE, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ::Sleep(500);
     EXPECT_TRUE(program.Running());
     EXPECT_NE(program.Find(Utf16("登录")), nullptr);
 
@@ -240,13 +81,11 @@ TEST(ShellProgram, LoginRefusesUserWithPasswordSwallowsEscapeAndEndsOnClose)
 
 TEST(ShellProgram, CommandLineLoginShowsTheMainWindowAndTheExitPromptDecides)
 {
-    if (!UnderSimulator())
-        GTEST_SKIP() << "runs under tzsim (see CMakeLists.txt)";
+    REQUIRE_SIMULATOR();
     DeleteScheme();
     ListSimulatorPort();
-    Program program(L"run_main");
-    ASSERT_TRUE(program.Start(L"Administrator 807162"));
-    HWND frame = program.WaitWindow(MAIN_TITLE, false);
+    Program program(L"run_main", PROGRAM_COM);
+    HWND frame = program.StartAsAdministrator();
     ASSERT_NE(frame, nullptr) << "the administrator's command line skips the login";
     EXPECT_EQ(program.Find(Utf16("登录")), nullptr);
     DWORD scheme = 0;
@@ -257,6 +96,10 @@ TEST(ShellProgram, CommandLineLoginShowsTheMainWindowAndTheExitPromptDecides)
     ::GetWindowRect(frame, &rc);
     EXPECT_EQ(rc.right - rc.left, 880);
     EXPECT_EQ(rc.bottom - rc.top, 760);
+    // The status bar's text is pane 0's: the configured wall (mpdnums + 1 MPD windows).
+    HWND status = FindDescendant(frame, 59393);
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(WindowText(status), Utf16("   MPD区路数为:4.  拼接屏数目:1x1.  分辨率为:1080p"));
 
     // No keeps the program; Yes ends it.
     ::PostMessageW(frame, WM_CLOSE, 0, 0);
@@ -264,7 +107,7 @@ TEST(ShellProgram, CommandLineLoginShowsTheMainWindowAndTheExitPromptDecides)
     ASSERT_NE(box, nullptr);
     ::PostMessageW(box, WM_COMMAND, IDNO, 0);
     ASSERT_NE(program.WaitWindow(MAIN_TITLE, false), nullptr);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ::Sleep(300);
     EXPECT_TRUE(program.Running());
     ::PostMessageW(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
     box = program.WaitMessageBox(Utf16("是否要退出高清多画面分割器?"));
@@ -274,24 +117,87 @@ TEST(ShellProgram, CommandLineLoginShowsTheMainWindowAndTheExitPromptDecides)
     EXPECT_TRUE(program.WaitExit(&code));
 }
 
-TEST(ShellProgram, StoredSchemeSevenIsWrittenBackAsSeven)
+TEST(ShellProgram, ExitCommandAndExitButtonAskTheExitQuestion)
 {
-    if (!UnderSimulator())
-        GTEST_SKIP() << "runs under tzsim (see CMakeLists.txt)";
-    WriteScheme(7);
+    REQUIRE_SIMULATOR();
     ListSimulatorPort();
-    Program program(L"run_scheme7");
-    ASSERT_TRUE(program.Start(L"Administrator 807162"));
-    HWND frame = program.WaitWindow(MAIN_TITLE, false);
+    Program program(L"run_exit", PROGRAM_COM);
+    HWND frame = program.StartAsAdministrator();
     ASSERT_NE(frame, nullptr);
-    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    PostCommand(frame, 57665);  // 退出(&X) of the 场景 tab
     HWND box = program.WaitMessageBox(Utf16("是否要退出高清多画面分割器?"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Program::Answer(box, IDNO));
+    EXPECT_TRUE(program.Running());
+    HWND view = FindControlView(frame);
+    ASSERT_NE(view, nullptr);
+    PostClicked(view, 32878);  // the control view's hidden 退出
+    box = program.WaitMessageBox(Utf16("是否要退出高清多画面分割器?"));
     ASSERT_NE(box, nullptr);
     ::PostMessageW(box, WM_COMMAND, IDYES, 0);
     DWORD code = 0;
     EXPECT_TRUE(program.WaitExit(&code));
+}
+
+TEST(ShellProgram, StoredSchemeSevenIsWrittenBackAsSeven)
+{
+    REQUIRE_SIMULATOR();
+    WriteScheme(7);
+    ListSimulatorPort();
+    Program program(L"run_scheme7", PROGRAM_COM);
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(program.CloseThroughPrompt(frame));
     DWORD scheme = 0;
     ASSERT_TRUE(ReadScheme(&scheme));
     EXPECT_EQ(scheme, 7u);
     DeleteScheme();
+}
+
+TEST(ShellProgram, CommSettingsPreselectGuardTheTimeOutAndCancelKeepsComIni)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    Program program(L"run_comm", PROGRAM_COM);
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    const std::string before = program.ReadText(L"com.ini");
+    PostCommand(frame, 1012);  // 通讯设置
+    HWND dialog = program.WaitWindow(Utf16("通讯设置"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(::GetDlgItem(dialog, 1010)), L"COM51") << "the stored port is chosen";
+    EXPECT_EQ(WindowText(::GetDlgItem(dialog, 1043)), L"115200") << "the stored baud rate is chosen";
+    EXPECT_EQ(WindowText(::GetDlgItem(dialog, 1042)), L"10");
+    HWND edit = ::GetDlgItem(dialog, 1042);
+    HWND ok = ::GetDlgItem(dialog, IDOK);
+    const struct { const wchar_t* text; bool bEnabled; } cases[] = {
+        {L"9", false}, {L"10", true}, {L"61", false}, {L"60", true}, {L"", false}};
+    for (const auto& c : cases) {
+        ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.text));
+        EXPECT_TRUE(WaitUntil([&] { return (::IsWindowEnabled(ok) != FALSE) == c.bEnabled; }, 10000))
+            << "time-out \"" << std::string(c.text, c.text + wcslen(c.text)) << "\"";
+    }
+    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"33"));
+    ::SendMessageW(::GetDlgItem(dialog, 1043), CB_SETCURSEL, 0, 0);
+    PostClicked(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    EXPECT_EQ(program.ReadText(L"com.ini"), before) << "Cancel writes nothing";
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(ShellProgram, AboutShowsTheLoginAgainAndClosingItKeepsTheProgram)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    Program program(L"run_about", PROGRAM_COM);
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    PostCommand(frame, 57664);
+    HWND login = program.WaitWindow(Utf16("登录"));
+    ASSERT_NE(login, nullptr) << "关于 logs in again";
+    ::PostMessageW(login, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(login); }));
+    EXPECT_TRUE(program.Running());
+    EXPECT_NE(program.Find(MAIN_TITLE, false), nullptr);
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
 }

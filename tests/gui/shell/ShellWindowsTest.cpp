@@ -16,7 +16,6 @@
 #include "skin/core/LuLibAux.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
-#include "app/shell/CaptionSkin.h"
 
 #include <gtest/gtest.h>
 
@@ -258,6 +257,8 @@ namespace {
 CString WriteComIni(const char* folder, int port)
 {
     ::CreateDirectoryA(folder, nullptr);
+    // No recent scene from an earlier run: the frame's wall page sets up the blank scene.
+    ::DeleteFileA((std::string(folder) + "\\TzView.ini").c_str());
     std::ofstream out(std::string(folder) + "\\com.ini", std::ios::binary);
     out << "[comm]\r\ncommport=" << port << "\r\ntimeout=20\r\nbaudrate=57600\r\n";
     return CString(folder);
@@ -276,14 +277,14 @@ TEST_F(ShellWindows, FrameStatusPanesFollowTheWallThePortAndTheOnlineFlag)
     const CString folder = WriteComIni("frame_profiles", 57);
 
     CMainFrame* pFrame = new CMainFrame;
-    pFrame->UseProfiles(ProfileStore(folder));
+    pFrame->UseProfiles(folder);
     ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
     CRect rc;
     pFrame->GetWindowRect(&rc);
     EXPECT_EQ(rc.Width(), CMainFrame::FRAME_WIDTH);
     EXPECT_EQ(rc.Height(), CMainFrame::FRAME_HEIGHT);
     EXPECT_STREQ(pFrame->GetWindowText(), "高清多画面分割器");
-    CStatusPanes& bar = pFrame->GetStatusBar();
+    CLuStatusBar& bar = pFrame->GetStatusBarCtrl();
     EXPECT_EQ(bar.GetDlgCtrlID(), 59393);
     EXPECT_STREQ(bar.GetPaneText(0), "   MPD区路数为:4.  拼接屏数目:1x1.  分辨率为:1080i");
     EXPECT_STREQ(bar.GetPaneText(1), "串口：COM57. 波特率：57600. 超时时间：20. 连接状态：连接");
@@ -304,53 +305,65 @@ TEST_F(ShellWindows, FrameStatusPanesFollowTheWallThePortAndTheOnlineFlag)
     PumpPending();
 }
 
-TEST_F(ShellWindows, CaptionBandButtonsAndBorderPaintInThemeColours)
+TEST_F(ShellWindows, MainFrameShowsCaptionBandButtonsAndBorderInThemeColours)
 {
     CLuTheme* pTheme = CLuThemeManager::Instance()->GetTheme();
-    CWnd frame;
-    ASSERT_TRUE(frame.CreateEx(0, nullptr, "caption", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
+    CMainFrame* pFrame = new CMainFrame;
+    pFrame->UseProfiles(WriteComIni("caption_profiles", 57));
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW));
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    pFrame->UpdateWindow();
+    PumpPending();
     CRect rcWindow;
-    frame.GetWindowRect(&rcWindow);
+    pFrame->GetWindowRect(&rcWindow);
+    const int cx = rcWindow.Width(), cy = rcWindow.Height();
+
+    // The client area leaves 2 pixels of border and the 25-pixel band.
+    CRect rcClient;
+    pFrame->GetClientRect(&rcClient);
+    pFrame->ClientToScreen(&rcClient);
+    EXPECT_EQ(rcClient.left - rcWindow.left, 2);
+    EXPECT_EQ(rcClient.top - rcWindow.top, 25);
+    EXPECT_EQ(rcWindow.right - rcClient.right, 2);
+    EXPECT_EQ(rcWindow.bottom - rcClient.bottom, 2);
+
     CClientDC screen(nullptr);
     CDC memory;
     ASSERT_TRUE(memory.CreateCompatibleDC(screen.GetSafeHdc()));
     CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateDIBSection32(rcWindow.Width(), rcWindow.Height()));
+    ASSERT_TRUE(bitmap.CreateDIBSection32(cx, cy));
     CScopedSelect select(memory, bitmap);
-    memory.FillSolidRect(0, 0, rcWindow.Width(), rcWindow.Height(), RGB(1, 2, 3));
-    caption::PaintNonClient(memory, frame, caption::BUTTON_NONE);
+    memory.FillSolidRect(0, 0, cx, cy, RGB(1, 2, 3));
+    pFrame->PaintNonClient(memory);
 
     const COLORREF outer = pTheme->GetThemeColor(LUCLR_BASE);
     const COLORREF inner = pTheme->GetThemeColor(LUCLR_HIGHLIGHT);
-    EXPECT_EQ(memory.GetPixel(0, 100), outer);
-    EXPECT_EQ(memory.GetPixel(1, 100), inner);
-    EXPECT_EQ(memory.GetPixel(rcWindow.Width() - 1, 100), outer);
-    EXPECT_EQ(memory.GetPixel(150, rcWindow.Height() - 1), outer);
-    EXPECT_EQ(memory.GetPixel(150, rcWindow.Height() - 2), inner);
-    // Rounded top corners: the round's second row puts the inner colour next to the outer one.
-    EXPECT_EQ(memory.GetPixel(0, 1), inner);
-    EXPECT_EQ(memory.GetPixel(1, 1), outer);
-    // The band lies between theme colour 1 and that colour lightened by 30, and is not the border.
-    const COLORREF band = memory.GetPixel(60, 12);
+    EXPECT_EQ(memory.GetPixel(0, 300), outer);
+    EXPECT_EQ(memory.GetPixel(1, 300), inner);
+    EXPECT_EQ(memory.GetPixel(cx - 1, 300), outer);
+    EXPECT_EQ(memory.GetPixel(400, cy - 1), outer);
+    EXPECT_EQ(memory.GetPixel(400, cy - 2), inner);
+    // The band (away from the title) lies between theme colour 1 and that colour lightened by 30.
+    const COLORREF band = memory.GetPixel(cx / 2 + 100, 12);
     const COLORREF from = pTheme->GetThemeColor(LUCLR_LIGHTBASE);
-    const COLORREF to = CLuPainter::LightColor(from, caption::LIGHTEN);
+    const COLORREF to = CLuPainter::LightColor(from, 30);
     for (int shift : {0, 8, 16}) {
         const int c = (band >> shift) & 0xFF, a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
         EXPECT_GE(c, (a < b ? a : b) - 2) << shift;
         EXPECT_LE(c, (a > b ? a : b) + 2) << shift;
     }
-    // The close button sits from right - 30 to right - 5, 16 pixels high, in the middle of the band.
-    const CRect close = caption::ButtonRect(rcWindow, frame.GetStyle(), caption::BUTTON_CLOSE);
-    EXPECT_EQ(close, CRect(rcWindow.Width() - 30, 4, rcWindow.Width() - 5, 20));
-    EXPECT_EQ(caption::ButtonRect(rcWindow, frame.GetStyle(), caption::BUTTON_MAXIMIZE).right, rcWindow.Width() - 30);
-    EXPECT_EQ(caption::ButtonRect(rcWindow, frame.GetStyle(), caption::BUTTON_MINIMIZE).right, rcWindow.Width() - 55);
-    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(rcWindow.Width() - 20, 10)), static_cast<UINT>(HTCLOSE));
-    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(60, 10)), static_cast<UINT>(HTCAPTION));
-    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(60, 25)), static_cast<UINT>(HTNOWHERE))
-        << "the hit band is 23 pixels high, from y = 2";
-    EXPECT_EQ(caption::HitTest(rcWindow, frame.GetStyle(), CPoint(60, 24)), static_cast<UINT>(HTCAPTION));
-    EXPECT_EQ(caption::ButtonCommand(caption::BUTTON_MAXIMIZE, true), static_cast<UINT>(SC_RESTORE));
-    EXPECT_EQ(caption::ButtonCommand(caption::BUTTON_MAXIMIZE, false), static_cast<UINT>(SC_MAXIMIZE));
-    EXPECT_EQ(caption::ClientFromWindow(CRect(0, 0, 300, 200)), CRect(2, 25, 298, 198));
-    frame.DestroyWindow();
+    // Close from right - 30 to right - 5, 16 high and centred in the band; the other two to its left.
+    const CRect close(pFrame->GetCaptionButton(LU_CAPBTN_CLOSE).GetRect());
+    EXPECT_EQ(close.left, cx - 30);
+    EXPECT_EQ(close.right, cx - 5);
+    EXPECT_EQ(close.Height(), 16);
+    EXPECT_EQ(CRect(pFrame->GetCaptionButton(LU_CAPBTN_MAX).GetRect()).right, cx - 30);
+    EXPECT_EQ(CRect(pFrame->GetCaptionButton(LU_CAPBTN_MIN).GetRect()).right, cx - 55);
+    // The band answers the caption, the close button its own code.
+    const LRESULT hitClose = pFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcWindow.left + close.CenterPoint().x,
+                                                                          rcWindow.top + close.CenterPoint().y));
+    EXPECT_EQ(hitClose, HTCLOSE);
+    EXPECT_EQ(pFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcWindow.left + 300, rcWindow.top + 12)), HTCAPTION);
+    pFrame->DestroyWindow();
+    PumpPending();
 }
