@@ -1,11 +1,9 @@
-// The settings dialogs' entry points. The dialogs themselves are built in their own folder and
-// take these over; until then the commands end here, after their refusals.
+// The settings dialogs' entry points: the workspace has made its refusals (offline; not the
+// administrator) before it calls them.
 #include "app/shell/SettingsDialogs.h"
 
-void RunSystemSettingsDialog(CWnd*)
-{
-}
+#include "app/shell/dialogs/SettingsDialogs.h"
 
-void RunFactorySettingsDialog(CWnd*)
-{
-}
+void RunSystemSettingsDialog(CWnd* pParent) { OpenSystemSettings(pParent); }
+
+void RunFactorySettingsDialog(CWnd* pParent) { OpenFactorySettings(pParent); }

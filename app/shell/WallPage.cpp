@@ -11,13 +11,16 @@ BEGIN_MESSAGE_MAP(CWallPage, CScrollDialog)
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-CWallPage::CWallPage() : CScrollDialog(IDD, nullptr), m_brPage(BRUSH_COLOR)
+CWallPage::CWallPage() : CScrollDialog(IDD, nullptr), m_dialogs(&m_view), m_brPage(BRUSH_COLOR)
 {
+    m_view.setDialogs(&m_dialogs);
 }
 
 CWallPage::CWallPage(const CString& profileDirectory)
-    : CScrollDialog(IDD, nullptr), m_view(profileDirectory), m_brPage(BRUSH_COLOR)
+    : CScrollDialog(IDD, nullptr), m_view(profileDirectory), m_dialogs(&m_view),
+      m_brPage(BRUSH_COLOR)
 {
+    m_view.setDialogs(&m_dialogs);
 }
 
 BOOL CWallPage::OnInitDialog()

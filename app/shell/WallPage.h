@@ -2,11 +2,13 @@
 // control (id 1000, window class "TzViewCtrl"). On initialisation it takes the control over,
 // places it at (5, 5), 640 x 480, and loads the recent scene without sending it (the blank scene
 // without one). It paints a face with a double rounded frame, and its statics and background use
-// the page's light brush.
+// the page's light brush. The view's commands for its current window open the picture dialogs
+// over it.
 #pragma once
 
 #include "app/core/view/TzCtrl.h"
 #include "app/shell/ScrollDialog.h"
+#include "app/shell/dialogs/WallViewDialogs.h"
 #include "fx/win/Gdi.h"
 
 class CWallPage : public CScrollDialog {
@@ -50,5 +52,6 @@ protected:
 
 private:
     CTzCtrl m_view;
+    CWallViewDialogs m_dialogs;  // given to m_view; its commands come only while its window lives
     CBrush m_brPage;
 };

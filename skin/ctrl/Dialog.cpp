@@ -25,7 +25,7 @@ BEGIN_MESSAGE_MAP(CLuDialog, CDialog)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 
-using namespace luctrl;
+using namespace luframe;
 
 CLuDialog::CLuDialog() : m_captionButtons(this) {}
 
@@ -122,24 +122,13 @@ void CLuDialog::OnSize(UINT nType, int cx, int cy)
 
 // ---- Painting ----
 
-HICON CLuDialog::CaptionIcon() const
-{
-    HICON hIcon = reinterpret_cast<HICON>(SendMessage(WM_GETICON, ICON_SMALL, 0));
-    if (hIcon == nullptr)
-        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(m_hWnd, GCLP_HICONSM));
-    if (hIcon == nullptr)
-        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(m_hWnd, GCLP_HICON));
-    return hIcon;
-}
-
 void CLuDialog::PaintNonClient(CDC& dc)
 {
     if (!HasSkinnedCaption())
         return;
     const CRect rc = WindowRectAtOrigin();
     m_captionButtons.Layout(rc, GetStyle());
-    PaintCaptionFrame(dc, rc, CaptionIcon(), GetWindowText(), m_captionButtons.TextRight(CaptionBandRect(rc)));
-    m_captionButtons.Paint(dc);
+    PaintCaptionFrame(dc, rc, CaptionIcon(m_hWnd), GetWindowText(), m_captionButtons);
 }
 
 void CLuDialog::OnNcPaint()

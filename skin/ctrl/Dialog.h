@@ -7,7 +7,7 @@
 #include "fx/win/Dialog.h"
 #include "skin/core/LuLibDefs.h"
 #include "skin/core/WinSink.h"
-#include "skin/ctrl/CaptionFrame.h"
+#include "skin/frame/CaptionFrame.h"
 
 class LULIB_API CLuDialog : public CDialog, public ILuWinSink {
     DECLARE_DYNCREATE(CLuDialog)
@@ -54,10 +54,9 @@ private:
     CRect WindowRectAtOrigin() const;
     CPoint ScreenToWindowPoint(CPoint ptScreen) const;
     CPoint ClientToWindowPoint(CPoint ptClient) const;
-    HICON CaptionIcon() const;
     void RedrawFrame();
 
-    luctrl::CaptionButtons m_captionButtons;
+    luframe::CaptionButtons m_captionButtons;
     BOOL m_bBtnCapture = FALSE;  // the caption buttons hold the mouse capture
     CSize m_sizeRegion{0, 0};    // the window size the current region was made for
 

@@ -1,17 +1,12 @@
 // The skinned frame's non-client area: caption band with icon and title, caption buttons
 // (close, minimise, maximise/restore) driven through the frame's sink, the two-line border with
-// rounded top corners, and the window region that rounds them. All of it applies only while the
-// frame has a caption.
+// rounded top corners, and the window region that rounds them, drawn and placed by the caption
+// routine the dialogs share (CaptionFrame.h). All of it applies only while the frame has a caption.
 #include "skin/frame/FrameWnd.h"
 
-#include "skin/theme/Painter.h"
-#include "skin/theme/Theme.h"
+using namespace luframe;
 
 namespace {
-
-typedef CLuPainter P;
-
-CLuTheme& Theme() { return *CLuThemeManager::Instance()->GetTheme(); }
 
 // How far from a corner the sizing border counts as the corner.
 const int kCornerGrip = 8;
@@ -21,52 +16,30 @@ BOOL IsCaptionButtonHit(UINT nHitTest)
     return nHitTest == HTCLOSE || nHitTest == HTMINBUTTON || nHitTest == HTMAXBUTTON;
 }
 
-CSize WindowSize(HWND hWnd)
-{
-    RECT rc{};
-    ::GetWindowRect(hWnd, &rc);
-    return CSize(rc.right - rc.left, rc.bottom - rc.top);
-}
-
 }  // namespace
 
 // ---- Geometry ----
 
-CRect CLuFrameWnd::GetCaptionRect() const
+CRect CLuFrameWnd::WindowRectAtOrigin() const
 {
-    const CSize size = WindowSize(m_hWnd);
-    return CRect(LU_FRAME_BORDER, LU_FRAME_BORDER, size.cx - LU_FRAME_BORDER, LU_FRAME_CAPTION);
+    CRect rc;
+    ::GetWindowRect(m_hWnd, &rc);
+    rc.OffsetRect(-rc.left, -rc.top);
+    return rc;
 }
+
+CRect CLuFrameWnd::GetCaptionRect() const { return CaptionBandRect(WindowRectAtOrigin()); }
 
 CLuTButton& CLuFrameWnd::GetCaptionButton(UINT nButton)
 {
     LayoutCaptionButtons();
-    switch (nButton) {
-    case LU_CAPBTN_MIN: return m_btnMin;
-    case LU_CAPBTN_MAX: return m_btnMax;
-    default: return m_btnClose;
-    }
+    CLuTButton* pButton = m_captionButtons.Find(nButton);
+    return pButton != nullptr ? *pButton : *m_captionButtons.Find(LU_CAPBTN_CLOSE);
 }
 
 void CLuFrameWnd::LayoutCaptionButtons()
 {
-    const CRect band = GetCaptionRect();
-    const DWORD dwStyle = GetStyle();
-    CRect rcClose, rcMax, rcMin;
-    if ((dwStyle & WS_SYSMENU) && HasSkinCaption()) {
-        const int top = band.top + (band.Height() - LU_CAPBTN_HEIGHT) / 2;
-        const int right = band.right + LU_FRAME_BORDER - LU_CAPBTN_MARGIN;
-        rcClose = CRect(right - LU_CAPBTN_WIDTH, top, right, top + LU_CAPBTN_HEIGHT);
-        if (dwStyle & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) {
-            rcMax = rcClose;
-            rcMax.OffsetRect(-LU_CAPBTN_WIDTH, 0);
-            rcMin = rcMax;
-            rcMin.OffsetRect(-LU_CAPBTN_WIDTH, 0);
-        }
-    }
-    m_btnClose.OnSize(rcClose);
-    m_btnMax.OnSize(rcMax);
-    m_btnMin.OnSize(rcMin);
+    m_captionButtons.Layout(WindowRectAtOrigin(), GetStyle());
 }
 
 CPoint CLuFrameWnd::ScreenToWindow(CPoint ptScreen) const
@@ -90,70 +63,18 @@ void CLuFrameWnd::UpdateWindowRegion()
         SetWindowRgn(nullptr, TRUE);
         return;
     }
-    // Only the top corners are round: the rounded rectangle reaches below the window.
-    const CSize size = WindowSize(m_hWnd);
-    CRgn rgnWindow, rgnRound;
-    if (!rgnWindow.CreateRectRgn(0, 0, size.cx, size.cy) ||
-        !rgnRound.CreateRoundRectRgn(0, 0, size.cx + 1, size.cy + 10, LU_FRAME_CORNER, LU_FRAME_CORNER))
-        return;
-    rgnWindow.CombineRgn(&rgnWindow, &rgnRound, RGN_AND);
-    SetWindowRgn(static_cast<HRGN>(rgnWindow.Detach()), TRUE);
+    const CRect rc = WindowRectAtOrigin();
+    if (HRGN hRgn = CreateCaptionRegion(rc.Width(), rc.Height()))
+        SetWindowRgn(hRgn, TRUE);
 }
 
 // ---- Painting ----
 
-void CLuFrameWnd::PaintCaptionBand(CDC& dc, const CRect& rcBand)
-{
-    const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE);
-    P::DrawVitreousRect(dc, rcBand, body, P::LightColor(body, 30), TRUE, 0);
-}
-
 void CLuFrameWnd::PaintNonClient(CDC& dc)
 {
-    CLuTheme& t = Theme();
     LayoutCaptionButtons();
-    const CSize size = WindowSize(m_hWnd);
-    const COLORREF clrOuter = t.GetThemeColor(LUCLR_BASE), clrInner = t.GetThemeColor(LUCLR_HIGHLIGHT);
-    P::DrawRect(dc, CRect(0, 0, size.cx, size.cy), clrOuter);
-    P::DrawRect(dc, CRect(1, 1, size.cx - 1, size.cy - 1), clrInner);
-
-    const CRect band = GetCaptionRect();
-    PaintCaptionBand(dc, band);
-    int xText = LU_FRAME_ICON_X;
-    auto hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(m_hWnd, GCLP_HICONSM));
-    if (hIcon == nullptr)
-        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(m_hWnd, GCLP_HICON));
-    if (hIcon != nullptr) {
-        const int cxIcon = ::GetSystemMetrics(SM_CXSMICON), cyIcon = ::GetSystemMetrics(SM_CYSMICON);
-        dc.DrawIconEx(LU_FRAME_ICON_X, band.top + (band.Height() - cyIcon) / 2, hIcon, cxIcon, cyIcon);
-        xText += cxIcon + LU_FRAME_ICON_X;
-    }
-    int xRight = band.right - LU_CAPBTN_MARGIN;
-    for (const CLuTButton* pButton : {static_cast<const CLuTButton*>(&m_btnMin), static_cast<const CLuTButton*>(&m_btnMax),
-                                      static_cast<const CLuTButton*>(&m_btnClose)}) {
-        const CRect rc(pButton->GetRect());
-        if (!rc.IsRectEmpty()) {
-            xRight = rc.left - LU_CAPBTN_MARGIN;
-            break;
-        }
-    }
-    {
-        CScopedSelect font(dc, *t.GetThemeBoldFont());
-        const int nOldMode = dc.SetBkMode(TRANSPARENT);
-        const COLORREF clrOld = dc.SetTextColor(t.GetThemeColor(LUCLR_TEXT));
-        CRect rcText(xText, band.top, xRight, band.bottom);
-        if (rcText.Width() > 0)
-            P::DrawHorizText(dc, GetWindowText(), rcText, TRUE);
-        dc.SetTextColor(clrOld);
-        dc.SetBkMode(nOldMode);
-    }
-    m_btnMin.OnPaint(dc);
-    m_btnMax.OnPaint(dc);
-    m_btnClose.OnPaint(dc);
-
-    // The rounded corners (the window region cuts off what lies outside them).
-    P::DrawTopRound(dc, CPoint(0, 0), clrOuter, clrInner, TRUE);
-    P::DrawTopRound(dc, CPoint(size.cx - 6, 0), clrOuter, clrInner, FALSE);
+    PaintCaptionFrame(dc, WindowRectAtOrigin(), CaptionIcon(m_hWnd), GetWindowText(),
+                      m_captionButtons);
 }
 
 void CLuFrameWnd::RedrawCaption()
@@ -179,7 +100,7 @@ void CLuFrameWnd::RedrawSinkButton(UINT nButton)
         return;
     CWindowDC dc(this);
     dc.IntersectClipRect(&rc);
-    PaintCaptionBand(dc, GetCaptionRect());
+    FillCaptionBand(dc, GetCaptionRect());
     button.OnPaint(dc);
 }
 
@@ -240,18 +161,20 @@ LRESULT CLuFrameWnd::OnNcHitTest(CPoint point)
     if (!HasSkinCaption())
         return Default();
     const CPoint pt = ScreenToWindow(point);
-    const CSize size = WindowSize(m_hWnd);
-    if (!CRect(0, 0, size.cx, size.cy).PtInRect(pt))
+    const CRect rcWindow = WindowRectAtOrigin();
+    const CSize size = rcWindow.Size();
+    if (!rcWindow.PtInRect(pt))
         return HTNOWHERE;
     LayoutCaptionButtons();
     const DWORD dwStyle = GetStyle();
-    if (CRect(m_btnClose.GetRect()).PtInRect(pt))
-        return HTCLOSE;
-    // A box the window does not have is drawn disabled and is part of the caption.
-    if (CRect(m_btnMax.GetRect()).PtInRect(pt))
-        return (dwStyle & WS_MAXIMIZEBOX) ? HTMAXBUTTON : HTCAPTION;
-    if (CRect(m_btnMin.GetRect()).PtInRect(pt))
-        return (dwStyle & WS_MINIMIZEBOX) ? HTMINBUTTON : HTCAPTION;
+    if (CLuTButton* pButton = m_captionButtons.HitTest(pt)) {
+        // A box the window does not have is drawn disabled and is part of the caption.
+        switch (pButton->GetButtonNumber()) {
+        case LU_CAPBTN_MAX: return (dwStyle & WS_MAXIMIZEBOX) ? HTMAXBUTTON : HTCAPTION;
+        case LU_CAPBTN_MIN: return (dwStyle & WS_MINIMIZEBOX) ? HTMINBUTTON : HTCAPTION;
+        default: return HTCLOSE;
+        }
+    }
     if ((dwStyle & WS_THICKFRAME) && !IsZoomed() && !IsIconic()) {
         const int b = LU_FRAME_BORDER;
         const bool l = pt.x < b, r = pt.x >= size.cx - b, t = pt.y < b, bo = pt.y >= size.cy - b;
@@ -275,24 +198,12 @@ LRESULT CLuFrameWnd::OnNcHitTest(CPoint point)
 
 void CLuFrameWnd::RelayToButtons(UINT message, UINT nFlags, CPoint ptWindow)
 {
-    CLuTButton* buttons[] = {&m_btnMin, &m_btnMax, &m_btnClose};
-    if (message == WM_LBUTTONUP) {
-        // Only the button that took the press hears the release; its click may end the frame.
-        for (CLuTButton* pButton : buttons) {
-            if (pButton->Tracing() || pButton->IsPressed()) {
-                pButton->OnLButtonUp(nFlags, ptWindow);
-                return;
-            }
-        }
-        return;
-    }
-    for (CLuTButton* pButton : buttons) {
-        if (CRect(pButton->GetRect()).IsRectEmpty())
-            continue;
-        if (message == WM_MOUSEMOVE)
-            pButton->OnMoseMove(nFlags, ptWindow);
-        else if (message == WM_LBUTTONDOWN)
-            pButton->OnLButtonDown(nFlags, ptWindow);
+    switch (message) {
+    case WM_MOUSEMOVE: m_captionButtons.OnMouseMove(nFlags, ptWindow); break;
+    case WM_LBUTTONDOWN: m_captionButtons.OnLButtonDown(ptWindow); break;
+    // Only the button that took the press hears the release; its click may end the frame.
+    case WM_LBUTTONUP: m_captionButtons.OnLButtonUp(ptWindow); break;
+    default: break;
     }
 }
 
@@ -356,9 +267,7 @@ void CLuFrameWnd::OnCaptureChanged(CWnd* pWnd)
     // A press or hover whose capture went elsewhere ends without a click.
     if (m_bBtnCapture && (pWnd == nullptr || pWnd->GetSafeHwnd() != m_hWnd)) {
         m_bBtnCapture = FALSE;
-        m_btnMin.CancelTracking();
-        m_btnMax.CancelTracking();
-        m_btnClose.CancelTracking();
+        m_captionButtons.Reset();
     }
     Default();
 }

@@ -61,9 +61,6 @@ CLuFrameWnd::CLuFrameWnd()
     (void)kMenuAccelatorInstalled;
     m_dockBarMgr.InitDockBarMgr(this);
     m_pumper.InitPumper(this);
-    m_btnClose.InitButton(this, LU_CAPBTN_CLOSE, TRUE);
-    m_btnMin.InitButton(this, LU_CAPBTN_MIN, TRUE);
-    m_btnMax.InitButton(this, LU_CAPBTN_MAX, TRUE);
 }
 
 CLuFrameWnd::~CLuFrameWnd() { DeleteOwnMenuBar(); }

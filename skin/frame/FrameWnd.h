@@ -9,6 +9,7 @@
 #include "skin/core/CmdMsgPumper.h"
 #include "skin/core/LuLibDefs.h"
 #include "skin/core/WinSink.h"
+#include "skin/frame/CaptionFrame.h"
 #include "skin/frame/ClientWnd.h"
 #include "skin/frame/DockBar.h"
 #include "skin/frame/TButton.h"
@@ -27,20 +28,6 @@ struct CPrintPreviewState;
 
 // The bar style a frame's own menu bar gets: top side, a row of its own.
 #define LU_MENUBAR_STYLE 0x0500
-
-// Caption metrics in pixels (window coordinates).
-#define LU_FRAME_BORDER 2         // border on the left, right and bottom
-#define LU_FRAME_CAPTION 25       // top of the window down to the client area
-#define LU_CAPBTN_WIDTH 25
-#define LU_CAPBTN_HEIGHT 16
-#define LU_CAPBTN_MARGIN 5        // right end of the close button from the window's right edge
-#define LU_FRAME_ICON_X 5
-#define LU_FRAME_CORNER 12        // corner ellipse of the window region
-
-// Caption button numbers, as the sink reports them.
-#define LU_CAPBTN_CLOSE 1
-#define LU_CAPBTN_MIN 2
-#define LU_CAPBTN_MAX 3
 
 class LULIB_API CLuFrameWnd : public CFrameWnd, public ILuWinSink {
     DECLARE_DYNCREATE(CLuFrameWnd)
@@ -126,7 +113,8 @@ protected:
 
     // Places the caption buttons for the current window size and style.
     void LayoutCaptionButtons();
-    void PaintCaptionBand(CDC& dc, const CRect& rcBand);
+    // The window rectangle with its origin at its own top-left corner.
+    CRect WindowRectAtOrigin() const;
     // A point in screen or client coordinates as the caption buttons see it.
     CPoint ScreenToWindow(CPoint ptScreen) const;
     CPoint ClientToWindow(CPoint ptClient) const;
@@ -148,9 +136,7 @@ protected:
     BOOL m_bPreview = FALSE;
     CLuCmdMsgPumper m_pumper;
 
-    CLuTCloseBtn m_btnClose;
-    CLuMinBoxBtn m_btnMin;
-    CLuMaxBoxBtn m_btnMax;
+    luframe::CaptionButtons m_captionButtons{this};
     BOOL m_bBtnCapture = FALSE;  // a caption button holds the mouse
     BOOL m_bActive = FALSE;
 

@@ -73,7 +73,8 @@ std::vector<Recall> Recalls(const std::string& trace)
         const std::size_t at = line.find("AA BB 00 01 ");
         if (at == std::string::npos || line.find("> ") != std::string::npos)
             continue;
-        recalls.push_back({std::stoi(line.substr(at + 12, 2), nullptr, 16), std::stod(line.substr(0, at))});
+        recalls.push_back(
+            {std::stoi(line.substr(at + 12, 2), nullptr, 16), std::stod(line.substr(0, at))});
     }
     return recalls;
 }
@@ -239,7 +240,8 @@ TEST_F(DialogDevice, TimedRecallLoopsOverThePresetsAtTheIntervalUntilStopped)
     Click(hDlg, IDC_SYS_CYCLE_SEND);
     ASSERT_TRUE(dlg.IsCycling());
     // Five recalls: 3 at once, then one a second around the range.
-    ASSERT_TRUE(fxtest::PumpUntil([] { return Recalls(device_test::simFile("TZSIM_TRACE")).size() >= 5; }, 20000))
+    ASSERT_TRUE(fxtest::PumpUntil(
+        [] { return Recalls(device_test::simFile("TZSIM_TRACE")).size() >= 5; }, 20000))
         << device_test::simFile("TZSIM_TRACE");
     Click(hDlg, IDC_SYS_CYCLE_SEND);
     EXPECT_FALSE(dlg.IsCycling());

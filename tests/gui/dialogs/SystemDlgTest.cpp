@@ -120,7 +120,11 @@ TEST_F(SystemDlgTest, OpeningShowsTheDeviceClockAndTimers)
     EXPECT_TRUE(Enabled(IDC_SYS_POWEROFF_TIME));
     EXPECT_FALSE(::IsWindowVisible(Item(Dlg(), IDC_SYS_POWEROFF_DATE)));
 
-    // Switched off: the pickers show the operator's local time and are disabled.
+    // Switched off: the pickers show the operator's local time and are disabled. The test runs
+    // east of UTC (CMakeLists.txt), so UTC would show other hours.
+    SYSTEMTIME utc = {};
+    ::GetSystemTime(&utc);
+    EXPECT_NE(utc.wHour, after.wHour) << "the test needs a local time other than UTC";
     EXPECT_TRUE(Checked(IDC_SYS_POWERON_OFF));
     EXPECT_FALSE(Checked(IDC_SYS_POWERON_ON));
     EXPECT_FALSE(Enabled(IDC_SYS_POWERON_DATE));

@@ -2,13 +2,14 @@
 // real control (an MPD region over its one panel holding one window, made current by the right
 // button) open the transparency, parameter, sub-window and quick edge-mask dialogs over the
 // control, each for that window; a nudge from the sub-window dialog moves the window the control
-// shows and repaints the control.
+// shows and repaints the control. The program's wall page gives its view these dialogs.
+#include "app/shell/dialogs/WallViewDialogs.h"
 #include "app/core/profile/ProfileState.h"
 #include "app/core/view/TzCtrl.h"
 #include "app/res/WallViewRes.h"
 #include "app/shell/DialogItems.h"
+#include "app/shell/WallPage.h"
 #include "app/shell/dialogs/ParamDlg.h"
-#include "app/shell/dialogs/WallViewDialogs.h"
 #include "tests/gui/dialogs/DialogTestSupport.h"
 
 #include <filesystem>
@@ -22,8 +23,8 @@ namespace {
 struct Seen {
     std::wstring caption;
     HWND owner = nullptr;
-    CCell* target = nullptr;      // the parameter dialog's window
-    int transparency = -2;        // the transparency dialog's selection
+    CCell* target = nullptr;  // the parameter dialog's window
+    int transparency = -2;    // the transparency dialog's selection
 };
 Seen g_seen;
 
@@ -64,9 +65,11 @@ protected:
         workingSystem() = c;
 
         CTzCtrl::RegisterWindowClass();
-        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "wall page", WS_POPUP | WS_VISIBLE, CRect(20, 20, 680, 520), nullptr, 0));
+        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "wall page", WS_POPUP | WS_VISIBLE,
+                                    CRect(20, 20, 680, 520), nullptr, 0));
         m_view = std::make_unique<CTzCtrl>(CString(m_profiles.string().c_str()));
-        ASSERT_TRUE(m_view->Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 645, 485), &m_host, IDC_WALL_VIEW));
+        ASSERT_TRUE(
+            m_view->Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 645, 485), &m_host, IDC_WALL_VIEW));
         m_view->resetScene();
         m_dialogs = std::make_unique<CWallViewDialogs>(m_view.get());
         m_view->setDialogs(m_dialogs.get());
@@ -109,9 +112,9 @@ protected:
     CWnd m_host;
     std::unique_ptr<CTzCtrl> m_view;
     std::unique_ptr<CWallViewDialogs> m_dialogs;
+    std::filesystem::path m_profiles;
 
 private:
-    std::filesystem::path m_profiles;
     SystemConfig m_configured;
     SystemConfig m_working;
 };
@@ -170,4 +173,25 @@ TEST_F(WallViewDialogsTest, ParametersOfAPanelWithoutAWindowGoToThePanel)
     const Seen seen = Open(ID_WALL_PARAMETERS);
     EXPECT_EQ(L"参数调整", seen.caption);
     EXPECT_EQ(panel, seen.target);
+}
+
+TEST_F(WallViewDialogsTest, TheProgramsWallPageGivesItsViewTheDialogs)
+{
+    CWallPage page(CString(m_profiles.string().c_str()));
+    ASSERT_TRUE(page.Create(CWallPage::IDD, &m_host));
+    CTzCtrl& view = page.GetView();
+    ASSERT_NE(nullptr, view.GetSafeHwnd());
+    view.editor().press({100, 100});
+    view.editor().release({100, 100});
+    CCell* panel = view.editor().currentCell();
+    ASSERT_NE(nullptr, panel);
+    g_seen = Seen();
+    WhenDialogUp(NoteAndClose);
+    {
+        fxtest::ModalTimeout guard(10000);
+        ::SendMessageW(view.GetSafeHwnd(), WM_COMMAND, ID_WALL_PARAMETERS, 0);
+    }
+    EXPECT_EQ(L"参数调整", g_seen.caption);
+    EXPECT_EQ(panel, g_seen.target);
+    page.DestroyWindow();
 }

@@ -1,6 +1,7 @@
 // The frame's caption: band and border pixels from the theme, hit-testing of the caption
 // buttons and the system command each click sends, presses that end without a click, and the
 // rounded window region.
+#include "skin/ctrl/Dialog.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
 #include "tests/gui/skin_frame/FrameTestSupport.h"
@@ -247,4 +248,104 @@ TEST_F(CaptionFixture, EachButtonKindDrawsItsGlyphEnabledOrNot)
     arrow.OnPaint(canvas.dc());
     EXPECT_GT(CountColour(canvas, CRect(40, 40, 60, 56), c0), 4);
     EXPECT_EQ(CountColour(canvas, CRect(10, 40, 40, 56), c0), 0);
+}
+
+namespace {
+
+// What the screen shows of a window's rectangle now.
+void GrabScreen(skintest::Canvas& shot, const CRect& rcWindow)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(shot.dc().GetSafeHdc(), 0, 0, rcWindow.Width(), rcWindow.Height(), hScreen,
+             rcWindow.left, rcWindow.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+}
+
+// Non-client pixels (band, buttons, border) that differ between the screen and the expected
+// picture; the corners the window region cuts off are left out.
+int NonClientMismatches(const skintest::Canvas& shot, const skintest::Canvas& expected, int cx,
+                        int cy)
+{
+    const int kCorner = 6;
+    int n = 0;
+    for (int y = 0; y < cy; ++y) {
+        for (int x = 0; x < cx; ++x) {
+            const bool bNonClient = y < LU_FRAME_CAPTION || y >= cy - LU_FRAME_BORDER ||
+                                    x < LU_FRAME_BORDER || x >= cx - LU_FRAME_BORDER;
+            const bool bCorner = y < kCorner && (x < kCorner || x >= cx - kCorner);
+            if (bNonClient && !bCorner)
+                n += shot.At(x, y) != expected.At(x, y);
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+// The caption is not only painted when asked: the shown frame has it on the screen, pixel for
+// pixel as PaintNonClient draws it, band, title, buttons and border, and again after the title
+// changes (the system would otherwise draw a caption of its own over the band).
+TEST(FrameCaptionOnScreen, TheShownFrameHasItsBandButtonsAndBorderOnTheScreen)
+{
+    CTestFrame* pFrame = CTestFrame::Make(400, 300, WS_OVERLAPPEDWINDOW, TRUE);
+    ASSERT_NE(pFrame, nullptr);
+    CRect rcWindow;
+    pFrame->GetWindowRect(&rcWindow);
+    const int W = rcWindow.Width(), H = rcWindow.Height();
+    skintest::Canvas expected(W, H), shot(W, H);
+    auto matches = [&] {
+        expected.Clear(RGB(255, 255, 255));
+        pFrame->PaintNonClient(expected.dc());
+        GrabScreen(shot, rcWindow);
+        return NonClientMismatches(shot, expected, W, H) == 0;
+    };
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    // The band really is the theme's and not the system's caption.
+    const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE);
+    EXPECT_TRUE(Near(shot.At(W / 2, 2), CLuPainter::LightColor(body, 30), 2));
+    EXPECT_EQ(shot.At(0, H / 2), Theme().GetThemeColor(LUCLR_BASE));
+
+    pFrame->SetWindowText("Frame test, another title");
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    pFrame->DestroyWindow();
+}
+
+// A captioned dialog has the frame's caption on the screen: the same band colours, the close
+// button at the same place from the right edge, the same border, and it stays after a new
+// caption text.
+TEST(FrameCaptionOnScreen, ACaptionedDialogShowsTheFramesCaption)
+{
+    CLuDialog dialog(IDD_TEST_CAPTIONED, nullptr);
+    ASSERT_TRUE(dialog.Create(IDD_TEST_CAPTIONED, nullptr));
+    dialog.SetWindowPos(nullptr, 60, 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    dialog.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(
+        fxtest::PumpUntil([&] { return ::IsWindowVisible(dialog.GetSafeHwnd()) != FALSE; }));
+    CRect rcWindow;
+    dialog.GetWindowRect(&rcWindow);
+    const int W = rcWindow.Width(), H = rcWindow.Height();
+    skintest::Canvas expected(W, H), shot(W, H);
+    auto matches = [&] {
+        expected.Clear(RGB(255, 255, 255));
+        dialog.PaintNonClient(expected.dc());
+        GrabScreen(shot, rcWindow);
+        return NonClientMismatches(shot, expected, W, H) == 0;
+    };
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    const COLORREF body = Theme().GetThemeColor(LUCLR_LIGHTBASE),
+                   c0 = Theme().GetThemeColor(LUCLR_BASE);
+    EXPECT_TRUE(Near(shot.At(W / 2, 2), CLuPainter::LightColor(body, 30), 2));
+    EXPECT_EQ(shot.At(0, H / 2), c0);
+    EXPECT_EQ(shot.At(1, H / 2), Theme().GetThemeColor(LUCLR_HIGHLIGHT));
+    EXPECT_EQ(shot.At(W / 2, H - 1), c0);
+    // The close mark where the frame has it, in colour 0.
+    EXPECT_GT(CountColour(shot, CRect(W - 30, 5, W - 5, 21), c0), 4);
+
+    dialog.SetWindowText("Another dialog caption");
+    EXPECT_TRUE(fxtest::PumpUntil(matches, 5000))
+        << NonClientMismatches(shot, expected, W, H) << " pixels differ";
+    dialog.DestroyWindow();
 }

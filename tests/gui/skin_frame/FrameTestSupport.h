@@ -22,6 +22,8 @@
 // String resources of the status bar tests.
 #define IDS_TEST_CAP 34001
 #define IDS_TEST_NUMLOCK 34002
+// A captioned dialog template.
+#define IDD_TEST_CAPTIONED 34100
 
 class CTestFrame : public CLuFrameWnd {
     DECLARE_DYNCREATE(CTestFrame)

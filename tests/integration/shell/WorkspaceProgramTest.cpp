@@ -1,6 +1,7 @@
 // The real TaveloPro.exe against tzsim, driven from outside: the workspace's commands as the
 // device sees them. Power from the ribbon's commands and the control view's buttons; offline,
-// the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User;
+// the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User and
+// opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
 // the matrix switching dialog's rows reaching the matrices through the device link.
 #include "tests/gui/shell/ProgramDriver.h"
 
@@ -133,10 +134,30 @@ TEST(WorkspaceProgram, FactorySettingsAreOpenToTheAdministrator)
     HWND frame = program.StartAsAdministrator();
     ASSERT_NE(frame, nullptr);
     PostCommand(frame, 32816);
-    // The matrix dialog afterwards: had 工程设置 been refused, its message box would be up.
-    PostCommand(frame, 32817);
-    HWND dialog = program.WaitWindow(Utf16("矩陈切换"));
+    // The factory settings dialog, and no refusal beside it.
+    HWND dialog = program.WaitWindow(Utf16("工厂设置"));
     ASSERT_NE(dialog, nullptr);
+    std::wstring shown;
+    EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << std::string(shown.begin(), shown.end());
+    ::PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(WorkspaceProgram, SystemSettingsOpenOnlineWithTheDevicesClockAndTimersRead)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    Program program(L"ws_system", SimulatorCom());
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    PostCommand(frame, 1098);  // 系统设置
+    HWND dialog = program.WaitWindow(Utf16("系统设置"));
+    ASSERT_NE(dialog, nullptr);
+    // Opening read the clock and both timers from the device.
+    EXPECT_TRUE(WaitForCount("ReadPowerOnTimer", 1)) << SimulatorFile("TZSIM_TRACE");
+    const std::string trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_LT(trace.find("ReadClock"), trace.find("ReadPowerOffTimer")) << trace;
     std::wstring shown;
     EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << std::string(shown.begin(), shown.end());
     ::PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -39,8 +39,10 @@ class Tzscene : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // Absolute folders: the Windows profile functions read relative names elsewhere.
-        dir_ = (fs::current_path() / "tzscene_files").string();
+        // Absolute folders: the Windows profile functions read relative names elsewhere. One per
+        // case: the cases run side by side and write files of the same names.
+        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = (fs::current_path() / (std::string("tzscene_files_") + info->name())).string();
         fs::create_directories(dir_);
         profile4_ = makeProfile("profile4", "mpdnums=3\r\nresolution=5\r\nmpdresolution=5\r\n");
         profile8_ = makeProfile("profile8", "mpdnums=7\r\nresolution=5\r\nmpdresolution=5\r\n");

@@ -1,10 +1,10 @@
-#include "skin/ctrl/CaptionFrame.h"
+// One caption for the frame and the dialogs: geometry, painting, region and buttons.
+#include "skin/frame/CaptionFrame.h"
 
-#include "skin/frame/FrameWnd.h"
 #include "skin/theme/Painter.h"
 #include "skin/theme/Theme.h"
 
-namespace luctrl {
+namespace luframe {
 
 namespace {
 
@@ -18,14 +18,14 @@ CLuTheme& Theme() { return *CLuThemeManager::Instance()->GetTheme(); }
 
 CRect CaptionClientRect(const CRect& rcWindow)
 {
-    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_CAPTION, rcWindow.right - LU_FRAME_BORDER,
-                 rcWindow.bottom - LU_FRAME_BORDER);
+    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_CAPTION,
+                 rcWindow.right - LU_FRAME_BORDER, rcWindow.bottom - LU_FRAME_BORDER);
 }
 
 CRect CaptionBandRect(const CRect& rcWindow)
 {
-    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_BORDER, rcWindow.right - LU_FRAME_BORDER,
-                 rcWindow.top + LU_FRAME_CAPTION);
+    return CRect(rcWindow.left + LU_FRAME_BORDER, rcWindow.top + LU_FRAME_BORDER,
+                 rcWindow.right - LU_FRAME_BORDER, rcWindow.top + LU_FRAME_CAPTION);
 }
 
 void FillCaptionBand(CDC& dc, const CRect& rcBand)
@@ -34,12 +34,15 @@ void FillCaptionBand(CDC& dc, const CRect& rcBand)
     P::DrawVitreousRect(dc, rcBand, body, P::LightColor(body, 30), TRUE, 0);
 }
 
-void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText, int xTextRight)
+void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CString& strText,
+                       CaptionButtons& buttons)
 {
     CLuTheme& t = Theme();
     const COLORREF outer = t.GetThemeColor(LUCLR_BASE), inner = t.GetThemeColor(LUCLR_HIGHLIGHT);
     P::DrawRect(dc, rcWindow, outer);
-    P::DrawRect(dc, CRect(rcWindow.left + 1, rcWindow.top + 1, rcWindow.right - 1, rcWindow.bottom - 1), inner);
+    P::DrawRect(dc,
+                CRect(rcWindow.left + 1, rcWindow.top + 1, rcWindow.right - 1, rcWindow.bottom - 1),
+                inner);
 
     const CRect band = CaptionBandRect(rcWindow);
     FillCaptionBand(dc, band);
@@ -53,16 +56,26 @@ void PaintCaptionFrame(CDC& dc, const CRect& rcWindow, HICON hIcon, const CStrin
         CScopedSelect font(dc, *t.GetThemeBoldFont());
         const int nOldMode = dc.SetBkMode(TRANSPARENT);
         const COLORREF clrOld = dc.SetTextColor(t.GetThemeColor(LUCLR_TEXT));
-        CRect rcText(xText, band.top, xTextRight, band.bottom);
+        CRect rcText(xText, band.top, buttons.TextRight(band), band.bottom);
         if (rcText.Width() > 0)
             P::DrawHorizText(dc, strText, rcText, TRUE);
         dc.SetTextColor(clrOld);
         dc.SetBkMode(nOldMode);
     }
-    // The rounded corners, drawn as the main frame draws them (the window region cuts off what
-    // lies outside them).
+    buttons.Paint(dc);
+    // The rounded corners (the window region cuts off what lies outside them).
     P::DrawTopRound(dc, CPoint(rcWindow.left, rcWindow.top), outer, inner, TRUE);
     P::DrawTopRound(dc, CPoint(rcWindow.right - 6, rcWindow.top), outer, inner, FALSE);
+}
+
+HICON CaptionIcon(HWND hWnd)
+{
+    auto hIcon = reinterpret_cast<HICON>(::SendMessageW(hWnd, WM_GETICON, ICON_SMALL, 0));
+    if (hIcon == nullptr)
+        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(hWnd, GCLP_HICONSM));
+    if (hIcon == nullptr)
+        hIcon = reinterpret_cast<HICON>(::GetClassLongPtrW(hWnd, GCLP_HICON));
+    return hIcon;
 }
 
 HRGN CreateCaptionRegion(int cx, int cy)
@@ -79,9 +92,10 @@ HRGN CreateCaptionRegion(int cx, int cy)
 
 CaptionButtons::CaptionButtons(ILuWinSink* pSink)
 {
-    m_close.InitButton(pSink, LU_CAPBTN_CLOSE);
-    m_max.InitButton(pSink, LU_CAPBTN_MAX);
-    m_min.InitButton(pSink, LU_CAPBTN_MIN);
+    // The band is a horizontal strip.
+    m_close.InitButton(pSink, LU_CAPBTN_CLOSE, TRUE);
+    m_max.InitButton(pSink, LU_CAPBTN_MAX, TRUE);
+    m_min.InitButton(pSink, LU_CAPBTN_MIN, TRUE);
 }
 
 void CaptionButtons::Layout(const CRect& rcWindow, DWORD dwStyle)
@@ -106,7 +120,8 @@ void CaptionButtons::Layout(const CRect& rcWindow, DWORD dwStyle)
 
 CLuTButton* CaptionButtons::HitTest(CPoint pt)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_close), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_min)})
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_close), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_min)})
         if (CRect(p->GetRect()).PtInRect(pt))
             return p;
     return nullptr;
@@ -124,14 +139,16 @@ CLuTButton* CaptionButtons::Find(UINT nButton)
 
 void CaptionButtons::OnMouseMove(UINT nFlags, CPoint pt)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)})
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)})
         if (!CRect(p->GetRect()).IsRectEmpty())
             p->OnMoseMove(nFlags, pt);
 }
 
 void CaptionButtons::OnLButtonDown(CPoint pt)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)})
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)})
         if (!CRect(p->GetRect()).IsRectEmpty())
             p->OnLButtonDown(MK_LBUTTON, pt);
 }
@@ -140,7 +157,8 @@ void CaptionButtons::OnLButtonUp(CPoint pt)
 {
     // Only the button that took the press or the hover hears the release: its click may end
     // the host, these buttons with it.
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)}) {
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)}) {
         if (p->Tracing() || p->IsPressed()) {
             p->OnLButtonUp(0, pt);
             return;
@@ -164,7 +182,8 @@ void CaptionButtons::Paint(CDC& dc)
 
 int CaptionButtons::TextRight(const CRect& rcBand)
 {
-    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max), static_cast<CLuTButton*>(&m_close)}) {
+    for (CLuTButton* p : {static_cast<CLuTButton*>(&m_min), static_cast<CLuTButton*>(&m_max),
+                          static_cast<CLuTButton*>(&m_close)}) {
         const CRect rc(p->GetRect());
         if (!rc.IsRectEmpty())
             return rc.left - LU_CAPBTN_MARGIN;
@@ -172,4 +191,4 @@ int CaptionButtons::TextRight(const CRect& rcBand)
     return rcBand.right - LU_CAPBTN_MARGIN;
 }
 
-}  // namespace luctrl
+}  // namespace luframe
