@@ -122,6 +122,32 @@ void FitBox(BoxFonts& box, HWND hBox)
     }
 }
 
+const wchar_t BOX_PROC_PROP[] = L"fx.MessageBox.Proc";
+
+// The box's own procedure ends the box on any command from one of its buttons, whatever the
+// notification, with the whole wParam as the result. The process's skinned buttons also tell
+// their parent when they are pushed and released, so a press on Yes would end the box at once
+// with a result that is no button's id (and the program would read it as No). The box hears
+// the clicks only, as it does from the system's own buttons.
+LRESULT CALLBACK ClicksOnly(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const auto old = reinterpret_cast<WNDPROC>(::GetPropW(hWnd, BOX_PROC_PROP));
+    if (message == WM_COMMAND && lParam != 0 && HIWORD(wParam) != BN_CLICKED)
+        return 0;
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        ::RemovePropW(hWnd, BOX_PROC_PROP);
+    }
+    return ::CallWindowProcW(old, hWnd, message, wParam, lParam);
+}
+
+void HearClicksOnly(HWND hBox)
+{
+    const LONG_PTR old = ::GetWindowLongPtrW(hBox, GWLP_WNDPROC);
+    if (old != 0 && ::SetPropW(hBox, BOX_PROC_PROP, reinterpret_cast<HANDLE>(old)))
+        ::SetWindowLongPtrW(hBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ClicksOnly));
+}
+
 // Sees the box's WM_INITDIALOG come back: the system has laid it out and not yet shown it.
 LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -131,6 +157,7 @@ LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam)
         if (ret->message == WM_INITDIALOG && IsClass(ret->hwnd, L"#32770")) {
             box->fitted = true;
             FitBox(*box, ret->hwnd);
+            HearClicksOnly(ret->hwnd);
         }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

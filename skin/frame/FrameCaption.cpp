@@ -254,6 +254,16 @@ void CLuFrameWnd::OnMouseMove(UINT nFlags, CPoint point)
         Default();
 }
 
+// A caption button that the pointer entered holds the capture while it is hot, so the press
+// that follows arrives as a client message, not as WM_NCLBUTTONDOWN: it belongs to the buttons.
+void CLuFrameWnd::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_bBtnCapture)
+        RelayToButtons(WM_LBUTTONDOWN, nFlags, ClientToWindow(point));
+    else
+        Default();
+}
+
 void CLuFrameWnd::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (m_bBtnCapture)

@@ -106,6 +106,7 @@ protected:
     void OnNcLButtonUp(UINT nHitTest, CPoint point);
     void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
     void OnCaptureChanged(CWnd* pWnd);
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI);

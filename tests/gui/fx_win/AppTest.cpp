@@ -8,6 +8,7 @@
 
 #include "fx/win/FrameWnd.h"
 #include "fx/win/Menu.h"
+#include "fx/win/MessageBox.h"
 #include "fx/win/Text.h"
 
 #include <gtest/gtest.h>
@@ -190,6 +191,58 @@ TEST(FxApp, MessageBoxesAreCaptionedWithTheApplicationName)
     EXPECT_EQ(IDOK, answer);
     EXPECT_EQ(fx::ToWide("TaveloPro测试"), g_boxCaption);
     EXPECT_EQ(fx::ToWide("加载通讯库失败!"), g_boxText);
+}
+
+namespace {
+
+// What the box did with a skinned button's press and release notifications, and its answer.
+struct PressLog {
+    bool bStillShownAfterPress = false;
+    bool bDone = false;
+};
+PressLog g_press;
+
+// Presses Yes the way a skinned button reports it: pushed (2) on the way down, released (3)
+// when the pointer leaves, and finally the click (0).
+void CALLBACK PressYesLikeASkinnedButton(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND box = nullptr;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lp) -> BOOL {
+            wchar_t cls[16] = {};
+            ::GetClassNameW(hWnd, cls, 16);
+            if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(hWnd))
+                return TRUE;
+            *reinterpret_cast<HWND*>(lp) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr || g_press.bDone)
+        return;
+    g_press.bDone = true;
+    ::KillTimer(nullptr, id);
+    HWND yes = ::GetDlgItem(box, IDYES);
+    ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, 2), reinterpret_cast<LPARAM>(yes));
+    ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, 3), reinterpret_cast<LPARAM>(yes));
+    g_press.bStillShownAfterPress = ::IsWindow(box) && ::IsWindowVisible(box);
+    ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(yes));
+}
+
+}  // namespace
+
+TEST(FxApp, AMessageBoxAnswersTheClickNotThePressOfItsButton)
+{
+    g_press = PressLog();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, &PressYesLikeASkinnedButton);
+    fxtest::ModalTimeout guard(60000);
+    const int answer = fx::MessageBoxGbk(nullptr, "是否要退出高清多画面分割器?", "TaveloPro",
+                                         MB_YESNO | MB_ICONQUESTION);
+    ::KillTimer(nullptr, timer);
+    ASSERT_TRUE(g_press.bDone);
+    EXPECT_TRUE(g_press.bStillShownAfterPress)
+        << "pushed and released notifications leave the box open";
+    EXPECT_EQ(IDYES, answer) << "the click answers with the button's id alone";
 }
 
 TEST(FxApp, ProfileValuesLiveUnderTheRegistryKey)

@@ -136,6 +136,19 @@ TEST_F(CaptionFixture, EachButtonClickSendsItsSystemCommand)
     EXPECT_EQ(m_pFrame->m_sysCommands, (std::vector<UINT>{SC_RESTORE}));
 }
 
+TEST_F(CaptionFixture, APointerThatHoversFirstClicksWithItsFirstPress)
+{
+    // As a person clicks: the pointer enters the button (it turns hot and holds the capture),
+    // so the press and the release come as client messages.
+    Post(m_pFrame->GetSafeHwnd(), WM_NCMOUSEMOVE, HTCLOSE, ScreenParam(Centre(LU_CAPBTN_CLOSE)));
+    ASSERT_EQ(::GetCapture(), m_pFrame->GetSafeHwnd());
+    Post(m_pFrame->GetSafeHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, ClientParam(Centre(LU_CAPBTN_CLOSE)));
+    EXPECT_TRUE(m_pFrame->GetCaptionButton(LU_CAPBTN_CLOSE).IsPressed());
+    Post(m_pFrame->GetSafeHwnd(), WM_LBUTTONUP, 0, ClientParam(Centre(LU_CAPBTN_CLOSE)));
+    EXPECT_EQ(m_pFrame->m_sysCommands, (std::vector<UINT>{SC_CLOSE}));
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
 TEST_F(CaptionFixture, PressesThatEndElsewhereOrLoseTheMouseClickNothing)
 {
     // Released outside the button.
