@@ -164,8 +164,13 @@ FrameMeaning FrameInterpreter::next(const unsigned char* f)
         m.problems.push_back(format("magic %02X %02X, not AA BB", f[0], f[1]));
     if (m.kind != FrameMeaning::kBlockData && m.kind != FrameMeaning::kBracket && openBlock_ >= 0 &&
         m.kind != FrameMeaning::kUnknown) {
-        m.problems.push_back(format(
-            "inside the open block of Transfer(%d), which takes only board 0 data", openBlock_));
+        // The link logs a frame before writing it, so a block whose line failed shows its opening
+        // and never its closing bracket. Said once, here; the frames after it are read as what
+        // they are instead of each being blamed on a block that is long over.
+        m.problems.push_back(format("inside the open block of Transfer(%d), which takes only "
+                                    "board 0 data: its closing bracket never came",
+                                    openBlock_));
+        openBlock_ = -1;
     }
     return m;
 }

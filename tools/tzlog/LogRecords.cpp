@@ -114,6 +114,14 @@ LogContents readLog(const std::string& bytes)
     return log;
 }
 
+bool isCalendarTime(const CommLogTime& t)
+{
+    static const int kDaysIn[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= kDaysIn[t.month - 1] &&
+           t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 &&
+           t.second < 60;
+}
+
 long long logSeconds(const CommLogTime& t)
 {
     // Days from the civil date (proleptic Gregorian), so gaps across months and years are right.

@@ -29,6 +29,9 @@ struct LogContents {
 
 LogContents readLog(const std::string& bytes);
 
+// Whether a record's time is one a clock can show (month 1..12, a day the month has, 00:00:00 to
+// 23:59:59); the link writes the PC's clock, so anything else is a damaged or edited log.
+bool isCalendarTime(const CommLogTime& t);
 // Seconds since 2000-01-01 00:00:00 of a record's time (for gaps and the busiest second).
 long long logSeconds(const CommLogTime& t);
 // "2012-01-07 03:06:33".

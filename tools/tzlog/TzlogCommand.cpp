@@ -30,6 +30,8 @@ std::string lineOf(const LogRecord& r, const FrameMeaning& m)
         line += "  ! " + problem;
     if (!r.exactLayout)
         line += "  ! the record is not in the layout the link writes for this frame";
+    if (!isCalendarTime(r.time))
+        line += "  ! the time is no calendar time";
     return line;
 }
 
@@ -57,7 +59,7 @@ int logLines(const LogContents& log, std::string& out)
             out += "! line " + std::to_string(log.strays[s].line) +
                    " is no record: " + log.strays[s].text + "\n";
         const FrameMeaning m = interpreter.next(r.frame);
-        if (!m.problems.empty() || !r.exactLayout)
+        if (!m.problems.empty() || !r.exactLayout || !isCalendarTime(r.time))
             ++findings;
         out += lineOf(r, m) + "\n";
     }
@@ -82,7 +84,7 @@ std::string logStats(const LogContents& log)
         const FrameMeaning m = interpreter.next(r.frame);
         ++perOperation[operationOf(m)];
         ++perSecond[logSeconds(r.time)];
-        if (!m.problems.empty() || !r.exactLayout)
+        if (!m.problems.empty() || !r.exactLayout || !isCalendarTime(r.time))
             ++flagged;
     }
     const LogRecord& first = log.records.front();
@@ -102,12 +104,21 @@ std::string logStats(const LogContents& log)
     }
 
     // The log keeps whole seconds, so gaps are whole seconds too.
+    // A frame stamped earlier than the one before it (the PC's clock was set back between two
+    // sessions, or logs were joined) is no gap at all: counted apart.
     int gaps[4] = {0, 0, 0, 0};  // 0 s, 1 s, 2..9 s, 10 s and more
+    int backwards = 0;
+    std::size_t firstBackwards = 0;
     long long longest = -1;
     std::size_t longestAt = 0;
     for (std::size_t i = 1; i < log.records.size(); ++i) {
         const long long gap = logSeconds(log.records[i].time) - logSeconds(log.records[i - 1].time);
-        ++gaps[gap <= 0 ? 0 : gap == 1 ? 1 : gap < 10 ? 2 : 3];
+        if (gap < 0) {
+            if (backwards++ == 0)
+                firstBackwards = i;
+            continue;
+        }
+        ++gaps[gap == 0 ? 0 : gap == 1 ? 1 : gap < 10 ? 2 : 3];
         if (gap > longest) {
             longest = gap;
             longestAt = i;
@@ -115,6 +126,11 @@ std::string logStats(const LogContents& log)
     }
     out << "gaps between frames: " << gaps[0] << " within the same second, " << gaps[1]
         << " of 1 s, " << gaps[2] << " of 2..9 s, " << gaps[3] << " of 10 s or more\n";
+    if (backwards > 0)
+        out << "clock set back: " << backwards
+            << " frame(s) stamped earlier than the frame before, "
+            << "first at " << logTimeText(log.records[firstBackwards].time) << " (line "
+            << log.records[firstBackwards].line << ")\n";
     if (longest >= 0)
         out << "longest gap: " << longest << " s, before the frame at "
             << logTimeText(log.records[longestAt].time) << " (line " << log.records[longestAt].line

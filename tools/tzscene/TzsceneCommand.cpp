@@ -6,6 +6,20 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <process.h>
+#else
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+
+extern char** environ;
+#endif
 
 namespace {
 
@@ -23,7 +37,7 @@ const char kUsage[] =
     "  dump    the scene as JSON: header, cells, members, PIP windows with their device\n"
     "          rectangles and the size and position the restore sends\n"
     "  diff    the differences an operator cares about, one line each\n"
-    "  render  the wall as the program draws it (PNG through ImageMagick's convert)\n"
+    "  render  the wall as the program draws it (PNG through rsvg-convert or ImageMagick)\n"
     "  frames  the exact frames a restore of the scene sends (recorded, nothing on a line),\n"
     "          with the operations and the protocol's floor time; --store records it as a\n"
     "          preset, --matrix picks the matrix as the last input button would (default cvbs)\n"
@@ -133,6 +147,57 @@ int check(const Options& o, const Installation& installation, std::string& out)
     return status;
 }
 
+// Runs a converter with its arguments, without a shell (so no character of a file name means
+// anything but itself), its output and messages discarded; true when it ran and succeeded.
+bool runConverter(std::vector<std::string> args)
+{
+#ifdef _WIN32
+    // The C runtime joins the arguments with spaces: quote each (a Windows name has no '"').
+    std::vector<std::string> quoted;
+    for (const std::string& a : args)
+        quoted.push_back("\"" + a + "\"");
+    std::vector<const char*> argv;
+    for (const std::string& a : quoted)
+        argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    return _spawnvp(_P_WAIT, args[0].c_str(), argv.data()) == 0;
+#else
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(&a[0]);
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int started = posix_spawnp(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (started != 0)
+        return false;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR)
+            return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#endif
+}
+
+// The SVG as a PNG: librsvg's rsvg-convert where it is installed (it draws the labels in their
+// colour with the system's CJK fonts), else ImageMagick, whose own SVG reader draws every label
+// black and without CJK glyphs. "--" and the "svg:"/"png:" prefixes keep a name that starts with
+// '-' or holds a colon a name.
+bool convertToPng(const std::string& svg, const std::string& png)
+{
+    if (runConverter({"rsvg-convert", "-o", png, "--", svg}))
+        return true;
+#ifdef _WIN32
+    return runConverter({"magick", "svg:" + svg, "png:" + png});
+#else
+    return runConverter({"convert", "svg:" + svg, "png:" + png});
+#endif
+}
+
 int render(const Options& o, const SceneReport& report, std::string& err)
 {
     const std::string svg = sceneSvg(report);
@@ -144,15 +209,11 @@ int render(const Options& o, const SceneReport& report, std::string& err)
         err += "cannot write " + temporary + "\n";
         return kExitTrouble;
     }
-#ifdef _WIN32
-    const std::string convert = "magick \"" + temporary + "\" \"" + o.output + "\"";
-#else
-    const std::string convert = "convert '" + temporary + "' '" + o.output + "' 2>/dev/null";
-#endif
-    const int status = std::system(convert.c_str());
+    const bool converted = convertToPng(temporary, o.output);
     std::remove(temporary.c_str());
-    if (status != 0) {
-        err += "no PNG: ImageMagick's convert is not there or failed; write an .svg instead\n";
+    if (!converted) {
+        err += "no PNG: neither rsvg-convert nor ImageMagick is there, or it failed; write an "
+               ".svg instead\n";
         return kExitTrouble;
     }
     return kExitFine;

@@ -177,6 +177,21 @@ std::string waitForTrace(const std::string& text)
     return trace;
 }
 
+std::string waitForState(const std::vector<std::string>& texts)
+{
+    std::string state;
+    for (int i = 0; i < 500; ++i) {
+        state = simFile("TZSIM_STATE");
+        bool all = true;
+        for (const std::string& text : texts)
+            all = all && state.find(text) != std::string::npos;
+        if (all)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return state;
+}
+
 std::string anomalies(const std::string& trace)
 {
     std::istringstream in(trace);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace device_test {
 
@@ -26,6 +27,9 @@ std::string simFile(const char* variable);
 std::string waitForTrace(const std::string& text);
 // Lines of the trace that report an anomaly.
 std::string anomalies(const std::string& trace);
+// tzsim's state once it holds every one of the texts (tzsim writes it after the frames it has
+// read, so a loaded machine may show an earlier state for a while), or as it stands after 10 s.
+std::string waitForState(const std::vector<std::string>& texts);
 // Writes "fail MODE" to the control file; tzsim applies it before the next frame.
 void setFailure(const std::string& mode);
 // The traffic log "tzview.log" that TzComm keeps beside tzctl (and this program), as it stands.

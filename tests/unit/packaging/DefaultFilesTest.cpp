@@ -64,7 +64,7 @@ TEST(DefaultProfiles, PresetCaptionsAreTheProgramsOwnDefaults)
     SectionProfileReader shipped(CString(DefaultFile("button.ini").c_str()));
     SectionProfileReader missing = SectionProfileReader::fromBytes("");
     for (int n = 0; n < 20; ++n) {
-        char key[32], fallback[8], a[100] = {}, b[100] = {};
+        char key[32], fallback[12], a[100] = {}, b[100] = {};
         std::snprintf(key, sizeof(key), "preset_button%d", n);
         std::snprintf(fallback, sizeof(fallback), "%d", n);
         shipped.readString("quick2_text", key, "", a, sizeof(a));

@@ -171,4 +171,27 @@ TEST(FrameMeaning, DamagedFramesSayWhatIsWrong)
               read(in, frame({0x00, 0x09, 0x01, 0x00, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55})));
 }
 
+TEST(FrameMeaning, ABlockLeftOpenIsFlaggedOnceAndReadingGoesOn)
+{
+    // A block write on a line that went away: the opening bracket is logged, nothing after it.
+    FrameInterpreter in;
+    EXPECT_EQ("Transfer(13) open",
+              read(in, frame({0x00, 0x09, 0x04, 0x01, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55})));
+    EXPECT_EQ("SetPower(1) ! inside the open block of Transfer(13), which takes only board 0 "
+              "data: its closing bracket never came",
+              read(in, sealed({0x00, 0x00, 0x01, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55})));
+    // What follows is read as it is: no block to blame, board 0 frames are board commands.
+    EXPECT_EQ("SelectInput(1,12)",
+              read(in, sealed({0x02, 0x01, 0x08, 0x0C, 0x55, 0x55, 0x55, 0x55, 0x55})));
+    EXPECT_EQ("SetPanelSize(0,1,2,3,4,0)",
+              read(in, sealed({0x02, 0x00, 0x13, 0x01, 0x02, 0x03, 0x04, 0x00, 0x55})));
+    EXPECT_EQ("Transfer(13) open",
+              read(in, frame({0x00, 0x09, 0x04, 0x01, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55})));
+    // Two openings in a row are still one fault of the first.
+    EXPECT_EQ("Transfer(10) open ! opens a block while Transfer(13)'s is open",
+              read(in, frame({0x00, 0x09, 0x00, 0x01, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55})));
+    EXPECT_EQ("Transfer(10) data: 9",
+              read(in, sealed({0x02, 0x00, 0x09, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55})));
+}
+
 }  // namespace

@@ -100,6 +100,26 @@ TEST_F(Tzlog, DamagedFramesRecordsAndStrayTextAreFlagged)
         "link writes for this frame\n"
         "! line 12 is no record: 20120107 03:08:01 | magic:0xaa 0xbb dest:2 | hello\n",
         out_);
+
+    // Times no clock shows: a thirteenth month, a 25th hour, a second 60, the 31st of April.
+    const unsigned char powerOn[] = {0xAA, 0xBB, 0x00, 0x00, 0x01, 0x55,
+                                     0x55, 0x55, 0x55, 0x55, 0x55, 0xFF};
+    std::string odd;
+    for (const CommLogTime t :
+         {CommLogTime{2012, 13, 7, 3, 6, 33}, CommLogTime{2012, 1, 7, 25, 6, 33},
+          CommLogTime{2012, 1, 7, 3, 6, 60}, CommLogTime{2012, 4, 31, 3, 6, 33},
+          CommLogTime{2012, 2, 29, 23, 59, 59}}) {
+        char text[CCommLog::RECORD_BUFFER];
+        FormatCommLogRecord(powerOn, t, text, sizeof text);
+        odd += text;
+    }
+    EXPECT_EQ(1, runOn(odd));
+    EXPECT_EQ("2012-13-07 03:06:33  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-01-07 25:06:33  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-01-07 03:06:60  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-04-31 03:06:33  device   -  SetPower(1)  ! the time is no calendar time\n"
+              "2012-02-29 23:59:59  device   -  SetPower(1)\n",
+              out_);
 }
 
 TEST_F(Tzlog, FiguresPerOperationGapsAndTheBusiestSecond)
@@ -122,6 +142,26 @@ TEST_F(Tzlog, FiguresPerOperationGapsAndTheBusiestSecond)
               "busiest second: 2012-01-07 03:06:40 with 4 frames\n"
               "flagged frames: 0; text that is no record: 0\n",
               out_);
+
+    // The same session logged again after the PC's clock was set back by a day: the step back
+    // is no gap; a record time no clock shows is a flagged frame.
+    std::string log = healthyLog();
+    const std::string again = healthyLog();
+    const std::size_t date = again.find("20120107");
+    log += again.substr(0, date) + "20120106" + again.substr(date + 8);
+    const unsigned char powerOn[] = {0xAA, 0xBB, 0x00, 0x00, 0x01, 0x55,
+                                     0x55, 0x55, 0x55, 0x55, 0x55, 0xFF};
+    char text[CCommLog::RECORD_BUFFER];
+    FormatCommLogRecord(powerOn, CommLogTime{2012, 1, 7, 24, 0, 0}, text, sizeof text);
+    EXPECT_EQ(1, runOn(log + text, {"--stats"}));
+    EXPECT_TRUE(out_.find("gaps between frames: 11 within the same second, 4 of 1 s, 2 of 2..9 "
+                          "s, 4 of 10 s or more\n") != std::string::npos)
+        << out_;
+    EXPECT_TRUE(out_.find("clock set back: 1 frame(s) stamped earlier than the frame before, "
+                          "first at 2012-01-06 03:06:33 (line 57)\n") != std::string::npos)
+        << out_;
+    EXPECT_TRUE(out_.find("flagged frames: 1; text that is no record: 0\n") != std::string::npos)
+        << out_;
 }
 
 TEST_F(Tzlog, CommandLine)

@@ -241,6 +241,40 @@ TEST_F(Tzscene, RenderDrawsTheWallAsTheViewDoes)
     EXPECT_LT(text.find(u8"MPD1 本地VGA"), text.find(u8"MPD2 本地DVI"));
 }
 
+TEST_F(Tzscene, RenderToPngTakesAnyFileNameAsItIs)
+{
+    // Quote, semicolon and space: a shell would have cut this name apart and run the rest.
+    const std::string png = path("it's; touch stray.png");
+    const int status = run({"render", golden_, "-o", png, "--profile", profile4_});
+#ifdef _WIN32
+    // No converter under Wine: said so, nothing left behind.
+    if (status != 0) {
+        EXPECT_EQ(2, status);
+        EXPECT_TRUE(has(err_, "no PNG: neither rsvg-convert nor ImageMagick")) << err_;
+        EXPECT_FALSE(fs::exists(png + ".svg"));
+        return;
+    }
+#endif
+    ASSERT_EQ(0, status) << err_;
+    const std::string bytes = fileText(png);
+    ASSERT_GE(bytes.size(), 24u);
+    // The PNG signature, then the header chunk with the wall's 800 x 600.
+    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), bytes.substr(0, 8));
+    EXPECT_EQ("IHDR", bytes.substr(12, 4));
+    EXPECT_EQ(std::string("\0\0\x03\x20\0\0\x02\x58", 8), bytes.substr(16, 8));
+    // The intermediate SVG is gone, and nothing else appeared beside the picture.
+    EXPECT_FALSE(fs::exists(png + ".svg"));
+    EXPECT_FALSE(fs::exists(path("stray.png")));
+    EXPECT_FALSE(fs::exists(path("stray.png.svg")));
+    EXPECT_FALSE(fs::exists(fs::current_path() / "stray.png.svg"));
+#ifndef _WIN32
+    // A name starting with '-' or holding a colon is a name too, not an option or a format.
+    const std::string odd = path("-wall:b.png");
+    EXPECT_EQ(0, run({"render", golden_, "-o", odd, "--profile", profile4_})) << err_;
+    EXPECT_EQ("\x89PNG", fileText(odd).substr(0, 4));
+#endif
+}
+
 TEST_F(Tzscene, DiffOfASceneWithItselfIsEmptyAndChangesAreNamed)
 {
     EXPECT_EQ(0, run({"diff", golden_, golden_, "--profile", profile4_}));
