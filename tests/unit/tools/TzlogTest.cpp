@@ -52,7 +52,11 @@ class Tzlog : public ::testing::Test {
 protected:
     int runOn(const std::string& contents, std::vector<std::string> options = {})
     {
-        const std::string path = (std::filesystem::current_path() / "tzlog_test.log").string();
+        // One file per case: ctest runs the cases of this fixture side by side in one folder.
+        const std::string name =
+            std::string("tzlog_") +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".log";
+        const std::string path = (std::filesystem::current_path() / name).string();
         std::ofstream(path, std::ios::binary | std::ios::trunc) << contents;
         options.push_back(path);
         out_.clear();
