@@ -533,6 +533,9 @@ def matrix_switch(s):
     exit_program(s, frame)
 
 
+import preset_journeys  # noqa: E402  (the preset and system settings journeys join the table)
+preset_journeys.register(sys.modules[__name__])
+
 JOURNEY_TIMEOUT_NOTE = "each journey's ctest time-out is in CMakeLists.txt"
 
 
