@@ -7,6 +7,8 @@ the ribbon, answering message boxes) are journeys.py's own.
 """
 
 import os
+import re
+import statistics
 import time
 
 from runner import IDCANCEL, IDOK, MAIN_TITLE, check, wait_until
@@ -396,6 +398,132 @@ def clock_and_power_off_timer(s):
     check(sent == frame_of([0, 5, 0, 0x55, 0, 0, 0, 0, 0]), "关闭定时关机 sends the flag 0 and zeros: %r" % sent)
     check(not s.state()["powerOffTimer"]["enabled"], "tzsim's power-off timer is off")
     J.no_anomalies(s)
+    s.screenshot()
+    close_system_settings(s)
+    J.exit_program(s, frame)
+
+
+# ---- Timed recall ----
+
+IDC_SYS_CYCLE_FIRST, IDC_SYS_CYCLE_LAST, IDC_SYS_CYCLE_INTERVAL, IDC_SYS_CYCLE_SEND = 1010, 1011, 1121, 1004
+IDC_COMBO_EDIT = 1001  # the edit field of an editable drop-down list
+
+
+def timed_frames(s):
+    """tzsim's frames with the time each arrived, in milliseconds from tzsim's start."""
+    out = []
+    for line in s.trace():
+        m = re.match(r"\s*([\d.]+)\s+((?:[0-9A-F]{2} ){11}[0-9A-F]{2})\s+(.*)$", line)
+        if m:
+            out.append((float(m.group(1)), [int(b, 16) for b in m.group(2).split()], m.group(3)))
+    return out
+
+
+def tzsim_ms(s, monotonic):
+    """A moment of this host's monotonic clock (time.monotonic) on tzsim's trace clock."""
+    for line in s.trace()[:4]:
+        m = re.search(r"# monotonic start (\d+)\.(\d+)", line)
+        if m:
+            start = int(m.group(1)) + int(m.group(2)) / 1e9
+            return (monotonic - start) * 1000.0
+    raise AssertionError("tzsim's trace names its start on the monotonic clock")
+
+
+def recalls(s):
+    """The CallPreset frames tzsim received: (time in ms, preset, bytes)."""
+    return [(ms, f[4], f) for ms, f, m in timed_frames(s) if f[2] == 0 and f[3] == 1]
+
+
+def logged_recalls(s):
+    """CallPreset frames the program's traffic log says it sent (device layout, event 0x01)."""
+    path = os.path.join(s.folder, "tzview.log")
+    if not os.path.exists(path):
+        return 0
+    with open(path, "rb") as f:
+        return f.read().count(b"dest:0 eventid:0x01")
+
+
+def type_interval(s, seconds):
+    edit = s.tree().top(text=SYSTEM_TITLE).control(ident=IDC_SYS_CYCLE_INTERVAL).control(ident=IDC_COMBO_EDIT)
+    s.click(edit)
+    s.key("End", "shift+Home", "BackSpace")
+    s.type_text(str(seconds))
+    wait_until("the interval to be typed", lambda: system_control(s, IDC_SYS_CYCLE_INTERVAL).text == str(seconds) or None)
+
+
+def start_cycling(s, frame, first, last, seconds):
+    """系统设置 → 定时发送预设场景 from first to last every `seconds`, 发送; gives the moment of the
+    click on this host's monotonic clock."""
+    open_system_settings(s, frame)
+    J.choose_in_list(s, SYSTEM_TITLE, IDC_SYS_CYCLE_FIRST, str(first))
+    J.choose_in_list(s, SYSTEM_TITLE, IDC_SYS_CYCLE_LAST, str(last))
+    type_interval(s, seconds)
+    button = wait_until("发送 to be enabled", lambda: system_control(s, IDC_SYS_CYCLE_SEND)
+                        if system_control(s, IDC_SYS_CYCLE_SEND).enabled else None)
+    clicked = time.monotonic()
+    s.click(button)
+    wait_until("the button to read 停止", lambda: system_control(s, IDC_SYS_CYCLE_SEND).text == "停止" or None)
+    return clicked
+
+
+def stop_cycling(s):
+    s.click(system_control(s, IDC_SYS_CYCLE_SEND))
+    wait_until("the button to read 发送", lambda: system_control(s, IDC_SYS_CYCLE_SEND).text == "发送" or None)
+
+
+def cycle_figures(got, first, last, seconds):
+    """What a run of timed recalls shows: the presets in order, the intervals between them and how
+    far the last recall is from where a steady cycle puts it."""
+    presets = [p for _, p, _ in got]
+    span = last - first + 1
+    expected = [first + i % span for i in range(len(presets))]
+    gaps = [b[0] - a[0] for a, b in zip(got, got[1:])]
+    drift = (got[-1][0] - got[0][0]) - (len(got) - 1) * seconds * 1000.0 if len(got) > 1 else 0.0
+    tenth = max(1, len(gaps) // 10)
+    return dict(in_order=presets == expected, presets=presets, gaps=gaps, drift=drift,
+                first_median=statistics.median(gaps[:tenth]) if gaps else 0.0,
+                last_median=statistics.median(gaps[-tenth:]) if gaps else 0.0)
+
+
+@preset_journey
+def preset_cycling_holds_steady(s):
+    """A short endurance run of 系统设置's timed recall: presets 0 (the wall split in two) and 1
+    (one window over the region) stored from the panel, then recalled every second from 0 to 1
+    for about twenty seconds. Every recall the program's log says it sent reaches tzsim, exactly
+    (00 01 n), in the order 0, 1, 0, 1 ..., the first at once; tzsim replays each stored scene
+    without an anomaly; the program's windows are the same after the first recalls and at the
+    end; 停止 stops the recalls. bench/endurance runs the twenty presets for as long as asked and
+    prints the interval's drift."""
+    frame = start_with_blank_scene(s, "Administrator", admin_password())
+    split_in_two(s)
+    scene0 = windows_on(s)
+    store_preset(s, 0)
+    split(s, SPLIT_FULL)
+    wait_until("the one window of MPD1全屏", lambda: [w[:5] for w in windows_on(s)][:1] == [(2, 0, 0, 1920, 1080)] or None, 60)
+    settled(s, "the change to settle")
+    scene1 = windows_on(s)
+    store_preset(s, 1)
+
+    clicked = start_cycling(s, frame, 0, 1, 1)
+    wait_until("the first recalls", lambda: len(recalls(s)) >= 3, 30)
+    windows_early = sorted((w.cls, w.id) for w in s.tree().windows)
+    wait_until("twenty recalls", lambda: len(recalls(s)) >= 20, 120, interval=1.0)
+    stop_cycling(s)
+    stopped = len(recalls(s))
+    time.sleep(2.5)  # two periods: nothing more may come
+    got = recalls(s)
+    check(len(got) == stopped, "停止 stops the recalls: %d then %d" % (stopped, len(got)))
+    check(logged_recalls(s) == len(got), "every recall sent reached tzsim: %d logged, %d received"
+          % (logged_recalls(s), len(got)))
+    figures = cycle_figures(got, 0, 1, 1)
+    check(figures["in_order"], "the presets in turn from 0: %r" % figures["presets"])
+    check(all(f == frame_of([0, 1, p] + [0x55] * 6) for _, p, f in got), "each recall is exactly 00 01 n")
+    check(got[0][0] >= tzsim_ms(s, clicked), "the first recall follows the click")
+    check(windows_on(s) == (scene0 if got[-1][1] == 0 else scene1), "tzsim shows the last preset recalled")
+    check(sorted((w.cls, w.id) for w in s.tree().windows) == windows_early, "the same windows as after the first recalls")
+    J.no_anomalies(s)
+    print("%d recalls; interval median %.1f ms first tenth, %.1f ms last tenth; the last recall %+.1f ms from"
+          " a steady cycle's place" % (len(got), figures["first_median"], figures["last_median"], figures["drift"]))
     s.screenshot()
     close_system_settings(s)
     J.exit_program(s, frame)

@@ -266,6 +266,11 @@ int main(int argc, char** argv)
         std::fprintf(trace, "%10.1f # tzsim on %s, wall %dx%d, MPD count %d, MPD %dx%d, failure %s\n",
                      0.0, pty.slavePath().c_str(), o.wall.columns, o.wall.rows, o.wall.mpdCount,
                      o.wall.mpdWidth, o.wall.mpdHeight, session.failure().name().c_str());
+    // The trace's times count from this instant of the host's monotonic clock, so a driver that
+    // notes its own actions on that clock can place them among the frames.
+    if (trace)
+        std::fprintf(trace, "%10.1f # monotonic start %lld.%09ld\n", 0.0,
+                     static_cast<long long>(start.tv_sec), start.tv_nsec);
 
     const pid_t child = o.command.empty() ? -1 : startCommand(o, pty);
     int childStatus = 0;
