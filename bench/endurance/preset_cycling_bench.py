@@ -118,8 +118,9 @@ def main():
         print("first recall %.1f ms after the click" % (got[0][0] - P.tzsim_ms(s, clicked)))
         print("interval: median %.1f ms in the first tenth, %.1f ms in the last tenth, largest %.1f ms, smallest"
               " %.1f ms (period %.0f ms)" % (f["first_median"], f["last_median"], max(f["gaps"]), min(f["gaps"]), period))
-        print("drift: the last recall lies %+.1f ms from a steady cycle's place after %d periods (%+.4f %%; goal none)"
-              % (f["drift"], len(got) - 1, f["drift"] / ((len(got) - 1) * period) * 100))
+        print("first gap %.1f ms (the timer starts after the first recall and its 50 ms pause)" % f["first_gap"])
+        print("drift: from the second recall on, the last lies %+.1f ms from a steady cycle's place after %d"
+              " periods (%+.4f %%; goal none)" % (f["drift"], len(got) - 2, f["drift"] / max(1, len(got) - 2) / period * 100))
         last = got[-1][1]
         print("tzsim shows preset %d's scene at the end: %s" % (last, "yes" if P.windows_on(s) == scenes[last] else "NO"))
         P.close_system_settings(s)

@@ -488,9 +488,12 @@ def cycle_figures(got, first, last, seconds):
     span = last - first + 1
     expected = [first + i % span for i in range(len(presets))]
     gaps = [b[0] - a[0] for a, b in zip(got, got[1:])]
-    drift = (got[-1][0] - got[0][0]) - (len(got) - 1) * seconds * 1000.0 if len(got) > 1 else 0.0
+    # The first recall goes out at once and the timer starts after it (and its 50 ms pause), so
+    # a steady cycle is measured from the second recall on; the first gap is given apart.
+    drift = (got[-1][0] - got[1][0]) - (len(got) - 2) * seconds * 1000.0 if len(got) > 2 else 0.0
     tenth = max(1, len(gaps) // 10)
     return dict(in_order=presets == expected, presets=presets, gaps=gaps, drift=drift,
+                first_gap=gaps[0] if gaps else 0.0,
                 first_median=statistics.median(gaps[:tenth]) if gaps else 0.0,
                 last_median=statistics.median(gaps[-tenth:]) if gaps else 0.0)
 
@@ -533,7 +536,8 @@ def preset_cycling_holds_steady(s):
     check(sorted((w.cls, w.id) for w in s.tree().windows) == windows_early, "the same windows as after the first recalls")
     J.no_anomalies(s)
     print("%d recalls; interval median %.1f ms first tenth, %.1f ms last tenth; the last recall %+.1f ms from"
-          " a steady cycle's place" % (len(got), figures["first_median"], figures["last_median"], figures["drift"]))
+          " a steady cycle's place from the second" % (len(got), figures["first_median"], figures["last_median"],
+                                                       figures["drift"]))
     s.screenshot()
     close_system_settings(s)
     J.exit_program(s, frame)
