@@ -202,6 +202,16 @@ std::string anomalies(const std::string& trace)
     return out;
 }
 
+std::string frameAnomalies(const std::string& trace)
+{
+    std::istringstream in(anomalies(trace));
+    std::string line, out;
+    while (std::getline(in, line))
+        if (line.find("the link promises 50 ms") == std::string::npos)
+            out += line + "\n";
+    return out;
+}
+
 std::string trafficLog()
 {
     std::ifstream in(ownFolder() + kSlash + "tzview.log", std::ios::binary);
