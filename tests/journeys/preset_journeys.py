@@ -54,7 +54,7 @@ SPLIT_FULL, SPLIT_TWO, SPLIT_THREE, SPLIT_FOUR = 1, 2, 3, 4
 SYSTEM_TITLE = "系统设置"
 IDC_SYS_CLOCK_ON, IDC_SYS_CLOCK_DATE, IDC_SYS_CLOCK_TIME, IDC_SYS_CLOCK_SEND = 1016, 1099, 1101, 1005
 IDC_SYS_POWEROFF_OFF, IDC_SYS_POWEROFF_ON, IDC_SYS_POWEROFF_TIME, IDC_SYS_POWEROFF_SEND = 1017, 1019, 1102, 1006
-IDC_SYS_POWERON_OFF, IDC_SYS_POWERON_ON = 1020, 1021
+IDC_SYS_POWERON_OFF = 1020
 IDC_SYS_CLOSE = 1
 BAD_DATE = "时间输入不合法(2000~2099年)!"
 
@@ -292,7 +292,7 @@ def preset_user_refusal(s):
     store_preset(s, 9)
     check(os.path.exists(scene_path(s, 3)) and os.path.exists(scene_path(s, 9)), "both presets are stored")
 
-    for n in (3, 8):
+    for n in (3, LAST_PROTECTED_PRESET):
         button = preset_button(s, n)
         open_popup(s, button, (button.rect[2], button.rect[3]))
         s.key("d")  # 删除(&D)'s mnemonic: no such entry, the menu stays
@@ -304,9 +304,10 @@ def preset_user_refusal(s):
         s.wait_gone("the rename dialog", lambda t: t.top(text=RENAME_TITLE))
     check(os.path.exists(scene_path(s, 3)), "preset 3 stays")
 
-    preset_menu(s, 9, MENU_DELETE)
+    first_open = LAST_PROTECTED_PRESET + 1
+    preset_menu(s, first_open, MENU_DELETE)
     s.answer_box(DELETE_QUESTION, IDOK)
-    wait_until("preset 9's file to go", lambda: not os.path.exists(scene_path(s, 9)))
+    wait_until("preset 9's file to go", lambda: not os.path.exists(scene_path(s, first_open)))
     s.screenshot()
     J.exit_program(s, J.main_frame(s))
 
