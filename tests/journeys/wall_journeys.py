@@ -385,3 +385,198 @@ def wall_mpd_pip_windows(s):
     check_view_pixels(s, wall_view(s), region, [(n, windows[n]) for n in (2, 3, 4)], current=3)
     s.screenshot()
     exit_program(s, frame)
+
+
+# ---- Scene files ----
+
+SAVE_TITLE, OPEN_TITLE = "另存为", "打开"
+IDC_FILE_NAME, IDC_FILE_FOLDER = 1148, 1137  # the file dialogs' name edit and folder list
+SCENE_MAGIC = 0x637A
+
+
+def file_dialog(s, title, name, folder):
+    """The system's file dialog (owned by the main window): it must be in `folder`; the name is
+    typed into its file name edit and Enter pressed."""
+    dialog = s.wait_window("the %s dialog" % title, lambda t: t.top(text=title, cls="#32770"))
+    shown = dialog.control(ident=IDC_FILE_FOLDER, cls="ComboBox")
+    check(shown is not None and shown.text == folder, "the %s dialog starts in %r: %r" % (title, folder, shown))
+    edit = dialog.control(ident=IDC_FILE_NAME, cls="Edit")
+    check(edit is not None, "the %s dialog has its file name edit" % title)
+    s.click(edit)
+    s.key("ctrl+a", "BackSpace")
+    s.type_text(name)
+    wait_until("the name to be typed",
+               lambda: s.tree().top(text=title, cls="#32770").control(ident=IDC_FILE_NAME, cls="Edit").text == name)
+    s.key("Return")
+    s.wait_gone("the %s dialog" % title, lambda t: t.top(text=title, cls="#32770"))
+
+
+def scene_tab_tool(s, which):
+    """A button of the ribbon's 场景 tab (the tab shown from the start), by its tip."""
+    tool = s.tree().tool(SCENE_TAB_TIPS[which])
+    check(tool is not None, "the 场景 tab shows its button %r" % SCENE_TAB_TIPS[which])
+    return tool
+
+
+class SceneReader:
+    """Reads a scene file as the device's operator keeps it: the header, then the top-level cells
+    as the framework archive writes an object list (new classes by name, later ones by index)."""
+
+    def __init__(self, data):
+        self.data, self.at, self.classes, self.objects = data, 0, {}, 0
+        self.next_index = 1
+
+    def take(self, fmt):
+        value = struct.unpack_from("<" + fmt, self.data, self.at)
+        self.at += struct.calcsize("<" + fmt)
+        return value if len(value) > 1 else value[0]
+
+    def header(self):
+        magic = self.take("h")
+        reserved = self.data[2:202]
+        self.at = 202
+        rows, columns, resolution, mpd = self.take("iiii")
+        return dict(magic=magic, reserved_zero=reserved == bytes(200), rows=rows, columns=columns,
+                    resolution=resolution, mpd=mpd)
+
+    def cell_list(self):
+        count = self.take("H")
+        if count == 0xFFFF:
+            count = self.take("I")
+        return [self.cell() for _ in range(count)]
+
+    def cell(self):
+        tag = self.take("H")
+        check(tag not in (0, 0x7FFF) and (tag == 0xFFFF or tag & 0x8000), "a new object at %d: tag %04X" % (self.at - 2, tag))
+        if tag == 0xFFFF:
+            self.take("H")  # schema
+            length = self.take("H")
+            name = self.data[self.at:self.at + length].decode("ascii")
+            self.at += length
+            self.classes[self.next_index] = name
+            self.next_index += 1
+        else:
+            name = self.classes[tag & 0x7FFF]
+        self.next_index += 1  # the object's own index
+        left, top, right, bottom, flags, mpd, number, order, itype, ino, kind = self.take("iiiiiHiiiiH")
+        cell = dict(cls=name, rect=(left, top, right, bottom), flags=flags, mpd=mpd, number=number,
+                    order=order, input=itype, input_no=ino, kind=kind, pips=self.cell_list())
+        if name == "CPIPCell":
+            cell.update(transparency=self.take("i"), device=self.take("iiii"))
+        elif name == "CCombineCell":
+            cell["members"] = self.cell_list()
+        return cell
+
+
+def read_scene(path):
+    with open(path, "rb") as f:
+        reader = SceneReader(f.read())
+    head = reader.header()
+    cells = reader.cell_list()
+    check(reader.at == len(reader.data), "the scene file ends after its cells (%d of %d bytes)" % (reader.at, len(reader.data)))
+    return head, cells
+
+
+def restore_frames(windows, inputs):
+    """恢复场景 of a one-panel wall whose panel is an MPD region without an input of its own:
+    new scene, resolution, the panel's layout, the MPD assignment with the region's "no input",
+    then per window in list order its geometry, PIP on, its input (if it has one), transparency 0."""
+    frames = [board_frame(0, 0x00), board_frame(0, 0x02, RESOLUTION), board_frame(MPD_COUNT + 1, 0x0A, 1, 1, 1)]
+    frames += mpd_assign_frames(region_input=12)
+    for n, rect in windows:
+        frames += pip_geometry(n, rect) + [pip_on(n)]
+        if inputs.get(n) is not None:
+            frames.append(board_frame(n, 0x09, inputs[n]))
+        frames.append(board_frame(n, 0x0E, 3, 0))
+    return frames
+
+
+def device_picture(state):
+    """What a scene puts on the device: the windows, the boards' sources (a board told "no
+    input" has none, as one never told), the crosspoints."""
+    boards = {b["board"]: b["input"] for b in state["boards"] if b["input"] >= 0}
+    return dict(pips=state["pips"], boards=boards, crosspoints=state["crosspoints"])
+
+
+@journey
+def scene_save_new_load_restore(s):
+    """A scene made on the wall (三画面分割, inputs from the popup, a window dragged) is saved with
+    保存场景 through the file dialog ("保存成功!"; the file holds the header and the cells as the
+    view has them); 新建场景 replaces it on the device (three fresh windows, then the limit's
+    message); 加载场景 through the file dialog, which opens in the folder used last, restores the
+    saved scene with exactly the restore's frames, and the device and the view end as they were
+    before the new scene."""
+    frame = start_wall(s)
+    settled(s)
+    view = wall_view(s)
+    region = (0, 0, 640, 480)
+    start = len(s.frames())
+
+    split(s, frame, SPLIT_THREE)
+    windows = {n: sub_grid_slot(region, k) for k, n in enumerate((2, 3, 4))}
+    expected = blank_scene_frames() + mpd_assign_frames()
+    for n in (2, 3, 4):
+        expected += [pip_on(n)] + pip_geometry(n, device_rect(windows[n], region))
+    start = check_frames(s, start, expected, "三画面分割")
+    settled(s)
+    popup_input(s, view, (400, 60), POPUP_YUV)
+    settled(s)
+    popup_input(s, view, (80, 300), popup_dvi(3))
+    settled(s)
+    drag(s, view, (100, 400), (300, 300))
+    windows[4] = (200, 140, 520, 380)
+    inputs = {2: None, 3: INPUT_YUV, 4: INPUT_DVI}
+    start = check_frames(s, start, [board_frame(3, 0x09, INPUT_YUV), board_frame(4, 0x09, INPUT_DVI),
+                                    tzb8_switch(DVI_ADDRESS, KIND_DVI, 4, 3)]
+                         + pip_geometry(4, device_rect(windows[4], region)), "the inputs and the drag")
+    settled(s)
+    before = device_picture(s.state())
+    check(len(before["pips"]) == 3, "three windows on the device: %r" % before["pips"])
+
+    # 保存场景: the dialog opens in the program's folder (the current directory).
+    name = "wall-scene.tzs"
+    path = os.path.join(s.folder, name)
+    s.click(scene_tab_tool(s, "save"))
+    file_dialog(s, SAVE_TITLE, name, "program")
+    s.answer_box(SAVED, IDOK)
+    check(os.path.exists(path), "the scene file %s exists" % path)
+    head, cells = read_scene(path)
+    check(head == dict(magic=SCENE_MAGIC, reserved_zero=True, rows=1, columns=1, resolution=RESOLUTION, mpd=MPD_COUNT),
+          "the scene file's header: %r" % head)
+    check(len(cells) == 1 and cells[0]["cls"] == "CCell" and cells[0]["mpd"] == 1 and cells[0]["rect"] == region
+          and cells[0]["input"] == 12, "one panel, an MPD region without an input: %r" % cells)
+    saved = [(p["cls"], p["number"], p["rect"], p["input"], p["input_no"], p["flags"], p["kind"]) for p in cells[0]["pips"]]
+    check(saved == [("CPIPCell", 2, windows[2], 12, 0, 0, 1), ("CPIPCell", 3, windows[3], INPUT_YUV, 0, 0, 1),
+                    ("CPIPCell", 4, windows[4], INPUT_DVI, 3, 0, 1)],
+          "the windows as the view has them, none written as selected: %r" % saved)
+    kept = {p["number"]: p["device"] for p in cells[0]["pips"]}
+    check(kept == {n: device_rect(windows[n], region) for n in (2, 3, 4)},
+          "each window keeps the device rectangle it was sent with: %r" % kept)
+    settled(s)
+    shown = s.region(visible_part(wall_view(s)))
+    check_view_pixels(s, wall_view(s), region, [(n, windows[n]) for n in (2, 3, 4)], current=None)
+
+    # 新建场景 with the configured layout: four windows asked for, three fit, then the message.
+    s.click(scene_tab_tool(s, "new"))
+    s.answer_box(PIP_LIMIT, IDOK)
+    fresh = {n: sub_grid_slot(region, k) for k, n in enumerate((2, 3, 4))}
+    expected = blank_scene_frames() + mpd_assign_frames()
+    for n in (2, 3, 4):
+        expected += [pip_on(n)] + pip_geometry(n, device_rect(fresh[n], region))
+    start = check_frames(s, start, expected, "新建场景")
+    settled(s)
+    check(device_picture(s.state()) != before, "the new scene changed the device")
+
+    # 加载场景: the dialog opens where the scene was saved; the scene is restored.
+    s.click(scene_tab_tool(s, "load"))
+    file_dialog(s, OPEN_TITLE, name, "program")
+    start = check_frames(s, start, restore_frames([(n, device_rect(windows[n], region)) for n in (2, 3, 4)], inputs),
+                         "恢复场景")
+    settled(s)
+    after = device_picture(s.state())
+    check(after == before, "the device is as before the new scene:\n  before %r\n  after  %r" % (before, after))
+    check(s.recent_scene() == path, "the loaded scene is the recent one: %r" % s.recent_scene())
+    no_anomalies(s)
+    check(s.region(visible_part(wall_view(s))) == shown, "the wall view shows the scene as it was saved")
+    s.screenshot()
+    exit_program(s, frame)
