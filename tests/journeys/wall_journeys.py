@@ -386,6 +386,17 @@ def wall_mpd_pip_windows(s):
     s.screenshot()
     exit_program(s, frame)
 
+    # Leaving saves the scene to the recent scene file, the new scene's default: the same windows.
+    recent = s.recent_scene()
+    check(recent is not None and recent.endswith(os.path.join("insidemode", "newmode.tzs")),
+          "the new scene's default file is the recent one: %r" % recent)
+    _, cells = read_scene(recent)
+    kept = [(p["number"], p["rect"], p["input"], p["input_no"], p["device"]) for p in cells[0]["pips"]]
+    check(kept == [(2, windows[2], INPUT_VGA, 0, device_rect(windows[2], region)),
+                   (3, windows[3], INPUT_YUV, 0, device_rect(windows[3], region)),
+                   (4, windows[4], INPUT_DVI, 2, device_rect(windows[4], region))],
+          "the scene saved at exit holds the windows as shown: %r" % kept)
+
 
 # ---- Scene files ----
 
@@ -541,6 +552,8 @@ def scene_save_new_load_restore(s):
     s.answer_box(SAVED, IDOK)
     check(os.path.exists(path), "the scene file %s exists" % path)
     head, cells = read_scene(path)
+    with open(path, "rb") as f:
+        saved_bytes = f.read()
     check(head == dict(magic=SCENE_MAGIC, reserved_zero=True, rows=1, columns=1, resolution=RESOLUTION, mpd=MPD_COUNT),
           "the scene file's header: %r" % head)
     check(len(cells) == 1 and cells[0]["cls"] == "CCell" and cells[0]["mpd"] == 1 and cells[0]["rect"] == region
@@ -580,3 +593,6 @@ def scene_save_new_load_restore(s):
     check(s.region(visible_part(wall_view(s))) == shown, "the wall view shows the scene as it was saved")
     s.screenshot()
     exit_program(s, frame)
+    # Leaving saves the scene, unchanged since it was loaded, over its own file: the same bytes.
+    with open(path, "rb") as f:
+        check(f.read() == saved_bytes, "the scene saved at exit is the file it was loaded from")
