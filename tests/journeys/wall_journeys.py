@@ -7,8 +7,8 @@ the screen. journeys.py registers them with the others (same JOURNEYS table, sam
 import os
 import struct
 
-from journeys import (IDOK, MAIN_TITLE, JourneySkipped, check, exit_program, journey, login,
-                      main_frame, no_anomalies, wait_until)
+from journeys import (IDOK, MAIN_TITLE, JourneyFailed, JourneySkipped, check, exit_program,
+                      journey, login, main_frame, no_anomalies, wait_until)
 
 # The installation: four MPD channels (three PIP windows at most), a 1920 x 1080 MPD region,
 # windows added into a 2 x 2 sub-grid, and a DVI matrix of four inputs (maker 3, address 1)
@@ -35,7 +35,7 @@ FILL_SELECTED = (36, 106, 64)
 DVI_ADDRESS, KIND_DVI = 1, 2
 
 # Input types as the board frames carry them.
-INPUT_VGA, INPUT_CVBS, INPUT_YUV, INPUT_DVI = 2, 3, 5, 6
+INPUT_VGA, INPUT_YUV, INPUT_DVI = 2, 5, 6
 
 
 # The link pauses 50 ms after each frame; tzsim stamps a frame when it has read it, and on this
@@ -405,21 +405,43 @@ IDC_FILE_NAME, IDC_FILE_FOLDER = 1148, 1137  # the file dialogs' name edit and f
 SCENE_MAGIC = 0x637A
 
 
-def file_dialog(s, title, name, folder):
-    """The system's file dialog (owned by the main window): it must be in `folder`; the name is
-    typed into its file name edit and Enter pressed."""
+def windows_path(path):
+    """The program's name for a host path (Wine's drive Z: is the host's root)."""
+    return "Z:" + path.replace("/", "\\")
+
+
+def file_dialog(s, title, path, remembered=False):
+    """The system's file dialog (owned by the main window): the scene's full path is typed into
+    its file name edit and Enter pressed. Where it first opens for a program that has not used
+    one yet is Wine's choice (the folder last used by any TaveloPro.exe in this prefix); with
+    `remembered` it must open in the folder of `path`, the one the program used last."""
     dialog = s.wait_window("the %s dialog" % title, lambda t: t.top(text=title, cls="#32770"))
-    shown = dialog.control(ident=IDC_FILE_FOLDER, cls="ComboBox")
-    check(shown is not None and shown.text == folder, "the %s dialog starts in %r: %r" % (title, folder, shown))
+    if remembered:
+        # The folder list shows the folder and, above it, its parents: the last three must be
+        # this journey's own.
+        folder = dialog.control(ident=IDC_FILE_FOLDER, cls="ComboBox")
+        tail = os.path.dirname(path).strip("/").split("/")[-3:]
+        items = folder.items if folder is not None else []
+        shown = [items[i:i + 3] for i in range(len(items))]
+        check(folder is not None and folder.text == tail[-1] and tail in shown,
+              "the %s dialog opens in %s: %r" % (title, os.path.dirname(path), folder and (folder.text, items)))
     edit = dialog.control(ident=IDC_FILE_NAME, cls="Edit")
     check(edit is not None, "the %s dialog has its file name edit" % title)
     s.click(edit)
     s.key("ctrl+a", "BackSpace")
-    s.type_text(name)
-    wait_until("the name to be typed",
-               lambda: s.tree().top(text=title, cls="#32770").control(ident=IDC_FILE_NAME, cls="Edit").text == name)
+    typed = windows_path(path)
+    s.type_text(typed)
+    wait_until("the path to be typed",
+               lambda: s.tree().top(text=title, cls="#32770").control(ident=IDC_FILE_NAME, cls="Edit").text == typed)
     s.key("Return")
-    s.wait_gone("the %s dialog" % title, lambda t: t.top(text=title, cls="#32770"))
+
+    def closed():
+        tree = s.tree()
+        for box in tree.tops():
+            if box.cls == "#32770" and box.text not in (title, MAIN_TITLE) and tree.message_box() is None:
+                raise JourneyFailed("the %s dialog answers %r: %r" % (title, box.text, box.texts()))
+        return tree.top(text=title, cls="#32770") is None
+    wait_until("the %s dialog to go" % title, closed)
 
 
 def scene_tab_tool(s, which):
@@ -544,11 +566,10 @@ def scene_save_new_load_restore(s):
     before = device_picture(s.state())
     check(len(before["pips"]) == 3, "three windows on the device: %r" % before["pips"])
 
-    # 保存场景: the dialog opens in the program's folder (the current directory).
-    name = "wall-scene.tzs"
-    path = os.path.join(s.folder, name)
+    # 保存场景 into the program's folder.
+    path = os.path.join(s.folder, "wall-scene.tzs")
     s.click(scene_tab_tool(s, "save"))
-    file_dialog(s, SAVE_TITLE, name, "program")
+    file_dialog(s, SAVE_TITLE, path)
     s.answer_box(SAVED, IDOK)
     check(os.path.exists(path), "the scene file %s exists" % path)
     head, cells = read_scene(path)
@@ -582,7 +603,7 @@ def scene_save_new_load_restore(s):
 
     # 加载场景: the dialog opens where the scene was saved; the scene is restored.
     s.click(scene_tab_tool(s, "load"))
-    file_dialog(s, OPEN_TITLE, name, "program")
+    file_dialog(s, OPEN_TITLE, path, remembered=True)
     start = check_frames(s, start, restore_frames([(n, device_rect(windows[n], region)) for n in (2, 3, 4)], inputs),
                          "恢复场景")
     settled(s)
@@ -596,3 +617,57 @@ def scene_save_new_load_restore(s):
     # Leaving saves the scene, unchanged since it was loaded, over its own file: the same bytes.
     with open(path, "rb") as f:
         check(f.read() == saved_bytes, "the scene saved at exit is the file it was loaded from")
+
+
+def scene_bytes(rows, columns, resolution, mpd, magic=SCENE_MAGIC):
+    """A scene file as another installation would have written it: the header and one panel
+    that is an MPD region without windows."""
+    head = struct.pack("<h", magic) + bytes(200) + struct.pack("<iiii", rows, columns, resolution, mpd)
+    name = b"CCell"
+    cell = struct.pack("<HHH", 0xFFFF, 0, len(name)) + name
+    cell += struct.pack("<iiiiiHiiiiH", 0, 0, 640, 480, 0, 1, 1, 1, 12, 0, 0) + struct.pack("<H", 0)
+    return head + struct.pack("<H", 1) + cell
+
+
+INVALID_SCENE = "非法的场景文件!"
+INVALID_SCENE_FAILED = "非法的场景文件，加载失败!"
+MPD_MISMATCH = "当前场景MPD为:%d,加载场景MPD为:%d\n当前场景与加载场景MPD数目不一致,加载失败!"
+
+
+@journey
+def scene_load_refusals(s):
+    """加载场景 with files the installation cannot take: one whose header is no scene's gives
+    "非法的场景文件!" and then "非法的场景文件，加载失败!", one made for eight MPD channels names
+    both counts; each time the program lays out the blank scene (the device is told so, its
+    windows go, the view shows the one plain panel) and the default scene file becomes the
+    recent one."""
+    for name, data in (("broken.tzs", scene_bytes(1, 1, RESOLUTION, MPD_COUNT, magic=0x1234)),
+                       ("eight.tzs", scene_bytes(1, 1, RESOLUTION, 8))):
+        os.makedirs(s.folder, exist_ok=True)
+        with open(os.path.join(s.folder, name), "wb") as f:
+            f.write(data)
+    frame = start_wall(s)
+    settled(s)
+    region = (0, 0, 640, 480)
+    split(s, frame, SPLIT_MPD1_FULL)
+    wait_until("the split's window at tzsim", lambda: s.state() and s.state()["pips"])
+    settled(s)
+
+    for name, messages in (("broken.tzs", [INVALID_SCENE, INVALID_SCENE_FAILED]),
+                           ("eight.tzs", [MPD_MISMATCH % (MPD_COUNT, 8)])):
+        start = len(s.frames())
+        s.click(scene_tab_tool(s, "load"))
+        file_dialog(s, OPEN_TITLE, os.path.join(s.folder, name), remembered=name != "broken.tzs")
+        for text in messages:
+            s.answer_box(text, IDOK)
+        check_frames(s, start, blank_scene_frames(), "the blank scene after %s" % name)
+        settled(s)
+        state = s.state()
+        check(state["pips"] == [] and state["boards"] == [], "the device is blank after %s: %r" % (name, state))
+        recent = s.recent_scene()
+        check(recent is not None and recent.endswith(os.path.join("insidemode", "newmode.tzs")),
+              "the default scene file is the recent one after %s: %r" % (name, recent))
+        check_view_pixels(s, wall_view(s), region, [(1, region)], current=None)
+    no_anomalies(s)
+    s.screenshot()
+    exit_program(s, frame)
