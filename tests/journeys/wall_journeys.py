@@ -244,6 +244,25 @@ def drag(s, view, start, end, steps=6):
     s.xdotool("mouseup", 1)
 
 
+def split_three(s, frame, region, start):
+    """新建场景 > 三画面分割: the panel becomes an MPD region with windows 2, 3 and 4 in the first
+    three slots of the sub-grid, each opened and placed; gives the windows and the frame count."""
+    split(s, frame, SPLIT_THREE)
+    windows = {n: sub_grid_slot(region, k) for k, n in enumerate((2, 3, 4))}
+    expected = blank_scene_frames() + mpd_assign_frames()
+    for n in (2, 3, 4):
+        expected += [pip_on(n)] + pip_geometry(n, device_rect(windows[n], region))
+    start = check_frames(s, start, expected, "三画面分割")
+    settled(s)
+    return windows, start
+
+
+def double_click(s, view, point):
+    x, y = at(view, point)
+    s.xdotool("mousemove", x, y)
+    s.xdotool("click", "--repeat", 2, "--delay", 120, 1)
+
+
 # ---- What the view shows ----
 
 def expected_pixel(region, windows, current, point):
@@ -545,13 +564,7 @@ def scene_save_new_load_restore(s):
     region = (0, 0, 640, 480)
     start = len(s.frames())
 
-    split(s, frame, SPLIT_THREE)
-    windows = {n: sub_grid_slot(region, k) for k, n in enumerate((2, 3, 4))}
-    expected = blank_scene_frames() + mpd_assign_frames()
-    for n in (2, 3, 4):
-        expected += [pip_on(n)] + pip_geometry(n, device_rect(windows[n], region))
-    start = check_frames(s, start, expected, "三画面分割")
-    settled(s)
+    windows, start = split_three(s, frame, region, start)
     popup_input(s, view, (400, 60), POPUP_YUV)
     settled(s)
     popup_input(s, view, (80, 300), popup_dvi(3))
@@ -669,5 +682,64 @@ def scene_load_refusals(s):
               "the default scene file is the recent one after %s: %r" % (name, recent))
         check_view_pixels(s, wall_view(s), region, [(1, region)], current=None)
     no_anomalies(s)
+    s.screenshot()
+    exit_program(s, frame)
+
+
+NOTHING_TO_DELETE = "请选中要删除的窗口"
+
+
+@journey
+def wall_gestures_and_refusals(s):
+    """The wall view's other gestures on three windows: 删除窗口 with the region but no window
+    chosen says "请选中要删除的窗口" and sends nothing; a double click makes a window fill its
+    region and a second one puts it back into its sub-grid slot, each sent as that geometry; the
+    popup closed with Escape chooses nothing; a window dragged towards the outside of its region
+    stays where it was (its unchanged geometry is sent again on release). tzsim and the screen
+    end with the windows in their slots."""
+    frame = start_wall(s)
+    settled(s)
+    view = wall_view(s)
+    region = (0, 0, 640, 480)
+    windows, start = split_three(s, frame, region, len(s.frames()))
+
+    # The empty quadrant is the region itself: no window is chosen, so there is nothing to delete.
+    s.click(view, 500, 400)
+    s.click(frame.control(ident=IDC_CV_DELETE_PIP, cls="Button"))
+    s.answer_box(NOTHING_TO_DELETE, IDOK)
+    check(s.state() and len(s.state()["pips"]) == 3, "the three windows stay on the device")
+
+    # Window 3 double-clicked: it fills the region; window 4, later in the list, still lies over it.
+    double_click(s, view, (400, 60))
+    start = check_frames(s, start, pip_geometry(3, device_rect(region, region)), "window 3 filling its region")
+    settled(s)
+    check_view_pixels(s, wall_view(s), region, [(2, windows[2]), (3, region), (4, windows[4])], current=3)
+    double_click(s, view, (400, 60))
+    start = check_frames(s, start, pip_geometry(3, device_rect(windows[3], region)), "window 3 back in its slot")
+    settled(s)
+
+    # The popup over window 4, left with Escape, changes nothing (the next check sees every frame).
+    x, y = at(view, (80, 300))
+    s.xdotool("mousemove", x, y)
+    s.xdotool("click", 3)
+    wait_menus(s, 1, "the wall view's popup")
+    s.key("Escape")
+    wait_menus(s, 0, "the popup to close")
+
+    # Window 2 dragged up and to the left, out of its region: it does not move.
+    drag(s, view, (100, 100), (40, 40))
+    start = check_frames(s, start, pip_geometry(2, device_rect(windows[2], region)), "window 2 held in its region")
+    settled(s)
+
+    pips = {p["window"]: (p["x"], p["y"], p["width"], p["height"], p["input"]) for p in s.state()["pips"]}
+    check(pips == {n: device_rect(windows[n], region) + (-1,) for n in (2, 3, 4)},
+          "tzsim's windows are in their slots without inputs: %r" % pips)
+    # The size goes before the position, so window 3 growing from its slot to the whole region
+    # is, for one frame, the full size at its old place: tzsim notes that, and nothing else.
+    x, y, _, _ = device_rect(windows[3], region)
+    notes = [line.split("! ", 1)[1] for line in s.anomalies()]
+    check(notes == ["PIP %d,%d %dx%d reaches past the MPD region %dx%d" % (x, y, MPD_W, MPD_H, MPD_W, MPD_H)],
+          "tzsim notes only the growing window's one frame: %r" % notes)
+    check_view_pixels(s, wall_view(s), region, [(n, windows[n]) for n in (2, 3, 4)], current=2)
     s.screenshot()
     exit_program(s, frame)
