@@ -393,7 +393,8 @@ def wall_mpd_pip_windows(s):
         p = pips[n]
         got = (p["x"], p["y"], p["width"], p["height"])
         check(p["on"] and got == device_rect(rect, region) and p["input"] == inputs[n],
-              "window %d at tzsim: %r, the view shows %r -> %r, input %d" % (n, p, rect, device_rect(rect, region), inputs[n]))
+              "window %d at tzsim: %r, the view shows %r -> %r, input %d"
+              % (n, p, rect, device_rect(rect, region), inputs[n]))
     boards = {b["board"]: b["input"] for b in state["boards"]}
     check(boards == {2: 4, 3: 4, 4: 4, MPD_COUNT + 1: 0}, "the MPD boards and the panel: %r" % boards)
     check(state["crosspoints"] == [{"protocol": "tzb8", "address": 1, "kind": 2, "output": 4, "input": 2}],
@@ -499,7 +500,8 @@ class SceneReader:
 
     def cell(self):
         tag = self.take("H")
-        check(tag not in (0, 0x7FFF) and (tag == 0xFFFF or tag & 0x8000), "a new object at %d: tag %04X" % (self.at - 2, tag))
+        check(tag not in (0, 0x7FFF) and (tag == 0xFFFF or tag & 0x8000),
+              "a new object at %d: tag %04X" % (self.at - 2, tag))
         if tag == 0xFFFF:
             self.take("H")  # schema
             length = self.take("H")
@@ -525,7 +527,8 @@ def read_scene(path):
         reader = SceneReader(f.read())
     head = reader.header()
     cells = reader.cell_list()
-    check(reader.at == len(reader.data), "the scene file ends after its cells (%d of %d bytes)" % (reader.at, len(reader.data)))
+    check(reader.at == len(reader.data),
+          "the scene file ends after its cells (%d of %d bytes)" % (reader.at, len(reader.data)))
     return head, cells
 
 
@@ -592,7 +595,8 @@ def scene_save_new_load_restore(s):
           "the scene file's header: %r" % head)
     check(len(cells) == 1 and cells[0]["cls"] == "CCell" and cells[0]["mpd"] == 1 and cells[0]["rect"] == region
           and cells[0]["input"] == 12, "one panel, an MPD region without an input: %r" % cells)
-    saved = [(p["cls"], p["number"], p["rect"], p["input"], p["input_no"], p["flags"], p["kind"]) for p in cells[0]["pips"]]
+    saved = [(p["cls"], p["number"], p["rect"], p["input"], p["input_no"], p["flags"], p["kind"])
+             for p in cells[0]["pips"]]
     check(saved == [("CPIPCell", 2, windows[2], 12, 0, 0, 1), ("CPIPCell", 3, windows[3], INPUT_YUV, 0, 0, 1),
                     ("CPIPCell", 4, windows[4], INPUT_DVI, 3, 0, 1)],
           "the windows as the view has them, none written as selected: %r" % saved)
