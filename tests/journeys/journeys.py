@@ -533,6 +533,10 @@ def matrix_switch(s):
     exit_program(s, frame)
 
 
+# The wall and scene journeys live in a module of their own and register into JOURNEYS; it
+# imports the steps above from this module, by its own name even when it runs as the script.
+sys.modules.setdefault("journeys", sys.modules[__name__])
+import wall_journeys  # noqa: E402,F401
 import preset_journeys  # noqa: E402  (the preset and system settings journeys join the table)
 preset_journeys.register(sys.modules[__name__])
 

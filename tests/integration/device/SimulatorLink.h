@@ -41,4 +41,12 @@ std::string trafficLog();
 // Whether the test runs under tzsim at all.
 bool underSimulator();
 
+#ifndef _WIN32
+// Replaces this program by the tzsim beside it, started with these options (the port and the
+// wall, say) and a folder NAME.tzsim beside the program, which runs this program again under it
+// with the same arguments. Returns 1 only when tzsim could not be started.
+int relaunchUnderSimulator(char** argv, const std::string& name,
+                           const std::vector<std::string>& tzsimOptions);
+#endif
+
 }  // namespace device_test
