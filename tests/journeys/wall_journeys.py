@@ -747,3 +747,55 @@ def wall_gestures_and_refusals(s):
     check_view_pixels(s, wall_view(s), region, [(n, windows[n]) for n in (2, 3, 4)], current=2)
     s.screenshot()
     exit_program(s, frame)
+
+
+PARAM_TITLE = "参数调整"
+POPUP_PARAMETERS = [["Home"] + ["Down"] * 5]   # past the second separator to 参数调整
+IDC_BRIGHTNESS_UP, IDC_CONTRAST_DOWN, IDC_SATURATION_UP = 1034, 1037, 1038
+IDC_PICTURE_RESET, IDC_MENU_ON, IDC_PARAM_CLOSE = 1041, 32812, 32663
+
+
+@journey
+def wall_picture_parameters(s):
+    """参数调整 from the popup over a PIP window: brightness up, contrast down and saturation up
+    are each one step for that window with its PIP flag (the buttons repeat only while held),
+    复位 resets its picture, 调试菜单 显示 turns its menu on; tzsim's window follows each, and
+    关闭 closes the dialog."""
+    frame = start_wall(s)
+    settled(s)
+    view = wall_view(s)
+    start = len(s.frames())
+    split(s, frame, SPLIT_MPD1_FULL)
+    start = check_frames(s, start, blank_scene_frames() + mpd_assign_frames() + [pip_on(2)]
+                         + pip_geometry(2, (0, 0, MPD_W, MPD_H)), "the split")
+    settled(s)
+
+    popup_input(s, view, (320, 120), POPUP_PARAMETERS)
+    dialog = s.wait_window("the parameter dialog", lambda t: t.top(text=PARAM_TITLE))
+    steps = ((IDC_BRIGHTNESS_UP, board_frame(2, 0x03, 1, 1)), (IDC_CONTRAST_DOWN, board_frame(2, 0x04, 1, 0)),
+             (IDC_SATURATION_UP, board_frame(2, 0x05, 1, 1)))
+    for ident, sent in steps:
+        s.click(dialog.control(ident=ident, cls="Button"))
+        start = check_frames(s, start, [sent], "button %d" % ident)
+    picture = {p["window"]: p["picture"] for p in s.state()["pips"]}[2]
+    check((picture["brightness"], picture["contrast"], picture["saturation"]) == (1, -1, 1),
+          "window 2's picture one step each: %r" % picture)
+
+    s.click(dialog.control(ident=IDC_PICTURE_RESET, cls="Button"))
+    start = check_frames(s, start, [board_frame(2, 0x06, 1)], "复位")
+    s.wait_gone("the progress window", lambda t: t.top(text=MAIN_TITLE, cls="#32770"))
+    s.click(dialog.control(ident=IDC_MENU_ON, cls="Button"))
+    start = check_frames(s, start, [board_frame(2, 0x0F, 2, 1)], "调试菜单 显示")
+    s.wait_gone("the progress window", lambda t: t.top(text=MAIN_TITLE, cls="#32770"))
+    state = s.state()
+    picture = {p["window"]: p["picture"] for p in state["pips"]}[2]
+    check((picture["brightness"], picture["contrast"], picture["saturation"]) == (0, 0, 0),
+          "window 2's picture reset: %r" % picture)
+    check({b["board"]: b["menu"] for b in state["boards"]}.get(2) == 1, "window 2's menu on: %r" % state["boards"])
+    check(s.tree().message_box() is None, "no refusal")
+    s.screenshot()
+    s.click(s.tree().top(text=PARAM_TITLE).control(ident=IDC_PARAM_CLOSE, cls="Button"))
+    s.wait_gone("the parameter dialog", lambda t: t.top(text=PARAM_TITLE))
+    check(len(s.frames()) == start, "nothing more was sent")
+    no_anomalies(s)
+    exit_program(s, frame)
