@@ -34,16 +34,17 @@
 namespace {
 
 using profile_text::charCount;
-using profile_text::charLength;
 using profile_text::copyEntry;
 using profile_text::cutAtNul;
+using profile_text::entryParts;
 using profile_text::headChars;
 using profile_text::isBlank;
 using profile_text::parseInteger;
 using profile_text::requestName;
 using profile_text::sameName;
+using profile_text::sectionHeader;
 using profile_text::trimDefault;
-using profile_text::trimmed;
+using profile_text::trimSpan;
 
 // The narrow result of a lookup: the first `count` characters of `wide`, cut to the buffer.
 DWORD storeNarrow(const std::string& wide, size_t count, LPSTR buffer, DWORD size)
@@ -82,33 +83,15 @@ struct ParsedProfile {
 void classify(const std::string& bytes, Line& line)
 {
     size_t s = line.begin, e = line.end;
-    while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
-        ++s;
-    while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
-        --e;
+    trimSpan(bytes, s, e);
     if (s == e)
         return;
-    if (bytes[s] == '[') {
-        // The name runs to the last ']' of the line; a ']' inside a GBK pair does not count.
-        size_t close = std::string::npos;
-        for (size_t i = s + 1; i < e; i += charLength(bytes, i))
-            if (bytes[i] == ']' && charLength(bytes, i) == 1)
-                close = i;
-        if (close != std::string::npos) {
-            line.kind = Line::Header;
-            line.name = cutAtNul(trimmed(bytes, s + 1, close));
-            return;
-        }
-    }
-    line.kind = Line::Entry;
-    const size_t equals = bytes.find('=', s);
-    if (equals == std::string::npos || equals >= e) {
-        line.name = cutAtNul(bytes.substr(s, e - s));
+    if (sectionHeader(bytes, s, e, line.name)) {
+        line.kind = Line::Header;
         return;
     }
-    line.name = cutAtNul(trimmed(bytes, s, equals));
-    line.hasValue = true;
-    line.value = cutAtNul(trimmed(bytes, equals + 1, e));
+    line.kind = Line::Entry;
+    line.hasValue = entryParts(bytes, s, e, line.name, line.value);
 }
 
 // Lines end at CR LF, LF or CR.

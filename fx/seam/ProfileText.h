@@ -66,6 +66,46 @@ inline std::string cutAtNul(std::string s)
     return s;
 }
 
+// Narrows [s, e) to the line without its surrounding white space.
+inline void trimSpan(const std::string& bytes, std::size_t& s, std::size_t& e)
+{
+    while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
+        ++s;
+    while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
+        --e;
+}
+
+// Whether the trimmed, non-empty line [s, e) is a section header, and its name. The name runs
+// to the last ']' of the line; a ']' inside a GBK pair does not count.
+inline bool sectionHeader(const std::string& bytes, std::size_t s, std::size_t e, std::string& name)
+{
+    if (bytes[s] != '[')
+        return false;
+    std::size_t close = std::string::npos;
+    for (std::size_t i = s + 1; i < e; i += charLength(bytes, i))
+        if (bytes[i] == ']' && charLength(bytes, i) == 1)
+            close = i;
+    if (close == std::string::npos)
+        return false;
+    name = cutAtNul(trimmed(bytes, s + 1, close));
+    return true;
+}
+
+// An entry line [s, e), trimmed: its name and, when it has an '=', the value after the first
+// one. Returns whether it has a value.
+inline bool entryParts(const std::string& bytes, std::size_t s, std::size_t e, std::string& name,
+                       std::string& value)
+{
+    const std::size_t equals = bytes.find('=', s);
+    if (equals == std::string::npos || equals >= e) {
+        name = cutAtNul(bytes.substr(s, e - s));
+        return false;
+    }
+    name = cutAtNul(trimmed(bytes, s, equals));
+    value = cutAtNul(trimmed(bytes, equals + 1, e));
+    return true;
+}
+
 inline char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // The name as compared: ASCII letters folded, both bytes of a GBK pair kept. Two names match

@@ -17,16 +17,15 @@ DWORD DirectProfileReader::readString(LPCSTR section, LPCSTR key, LPCSTR default
 
 namespace {
 
-using profile_text::charLength;
 using profile_text::copyEntry;
-using profile_text::cutAtNul;
+using profile_text::entryParts;
 using profile_text::folded;
-using profile_text::isBlank;
 using profile_text::parseInteger;
 using profile_text::requestName;
+using profile_text::sectionHeader;
 using profile_text::storeNarrow;
 using profile_text::trimDefault;
-using profile_text::trimmed;
+using profile_text::trimSpan;
 
 }  // namespace
 
@@ -73,25 +72,15 @@ void SectionProfileReader::parse(const std::string& bytes)
             ++end;
         size_t s = pos, e = lineEnd;
         pos = end;
-        while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
-            ++s;
-        while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
-            --e;
+        trimSpan(bytes, s, e);
         if (s == e)
             continue;
-        if (bytes[s] == '[') {
-            // The name runs to the last ']' that is a character of its own.
-            size_t close = std::string::npos;
-            for (size_t i = s + 1; i < e; i += charLength(bytes, i))
-                if (bytes[i] == ']' && charLength(bytes, i) == 1)
-                    close = i;
-            if (close != std::string::npos) {
-                Section section;
-                section.name = cutAtNul(trimmed(bytes, s + 1, close));
-                m_firstSection.emplace(folded(section.name), m_sections.size());
-                m_sections.push_back(std::move(section));
-                continue;
-            }
+        std::string header;
+        if (sectionHeader(bytes, s, e, header)) {
+            m_firstSection.emplace(folded(header), m_sections.size());
+            m_sections.emplace_back();
+            m_sections.back().name = std::move(header);
+            continue;
         }
         addKeyLine(m_sections.back(), bytes, s, e);
     }
@@ -99,21 +88,11 @@ void SectionProfileReader::parse(const std::string& bytes)
 
 void SectionProfileReader::addKeyLine(Section& section, const std::string& bytes, size_t s, size_t e)
 {
-    while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
-        ++s;
-    while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
-        --e;
+    trimSpan(bytes, s, e);
     if (s == e)
         return;
     Key key;
-    const size_t equals = bytes.find('=', s);
-    if (equals == std::string::npos || equals >= e) {
-        key.name = cutAtNul(bytes.substr(s, e - s));
-    } else {
-        key.name = cutAtNul(trimmed(bytes, s, equals));
-        key.hasValue = true;
-        key.value = cutAtNul(trimmed(bytes, equals + 1, e));
-    }
+    key.hasValue = entryParts(bytes, s, e, key.name, key.value);
     section.firstKey.emplace(folded(key.name), section.keys.size());
     section.keys.push_back(std::move(key));
 }
