@@ -3,7 +3,8 @@
 // the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User and
 // opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
 // the matrix switching dialog's rows reaching the matrices through the device link; the blank
-// scene at start, a split command's new scene and 删除窗口 reaching the wall view.
+// scene at start, a split command's new scene, 删除窗口 reaching the wall view, and scenes saved
+// and loaded through the file dialogs.
 #include "tests/gui/shell/ProgramDriver.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,37 @@ void ClickOnlineRadio(HWND view, bool bOnline)
     ::SendMessageW(::GetDlgItem(view, ONLINE), BM_SETCHECK, bOnline ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(::GetDlgItem(view, OFFLINE), BM_SETCHECK, bOnline ? BST_UNCHECKED : BST_CHECKED, 0);
     PostClicked(view, bOnline ? ONLINE : OFFLINE);
+}
+
+// The program's file dialog (the common dialog with its file name field), once shown.
+HWND WaitFileDialog(const Program& program)
+{
+    struct Ctx { DWORD pid; HWND found; } ctx = {program.ProcessId(), nullptr};
+    WaitUntil([&] {
+        ctx.found = nullptr;
+        ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
+            Ctx* c = reinterpret_cast<Ctx*>(lp);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            if (pid != c->pid || !::IsWindowVisible(h) || ClassName(h) != L"#32770")
+                return TRUE;
+            if (FindDescendant(h, 0x047C) == nullptr && FindDescendant(h, 0x0480) == nullptr)
+                return TRUE;
+            c->found = h;
+            return FALSE;
+        }, reinterpret_cast<LPARAM>(&ctx));
+        return ctx.found != nullptr;
+    });
+    return ctx.found;
+}
+
+// Types a path into the file dialog and confirms it.
+void AnswerFileDialog(HWND dialog, const std::wstring& path)
+{
+    const int NAME_COMBO = 0x047C, NAME_EDIT = 0x0480;
+    ::SetDlgItemTextW(dialog, NAME_COMBO, path.c_str());
+    ::SetDlgItemTextW(dialog, NAME_EDIT, path.c_str());
+    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace
@@ -254,5 +286,51 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
     ASSERT_TRUE(Program::Answer(box, IDOK));
     trace = SimulatorFile("TZSIM_TRACE");
     EXPECT_EQ(trace.find("! "), std::string::npos) << "no anomaly: " << trace;
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(WorkspaceProgram, SaveAndLoadSceneGoThroughTheFileDialogsAndOnlyARealSaveIsConfirmed)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    Program program(L"ws_scenes", SimulatorCom());
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitForCount("SetResolution", 1)) << SimulatorFile("TZSIM_TRACE");
+    const std::wstring saved = Utf16("保存成功!");
+
+    // 保存场景 cancelled: no confirmation. The next command's dialog shows only after the first
+    // command has been handled whole.
+    PostCommand(frame, 1006);
+    HWND dialog = WaitFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    PostCommand(frame, 1006);
+    dialog = WaitFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    std::wstring shown;
+    EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << "a cancelled save is not confirmed";
+
+    // A real save: the file is written and confirmed. The program folder outlives the run, and a
+    // scene left there by an earlier run would bring the dialog's overwrite question instead.
+    const std::wstring path = program.Folder() + L"\\kept.tzs";
+    ::DeleteFileW(path.c_str());
+    AnswerFileDialog(dialog, path);
+    HWND box = program.WaitMessageBox(saved);
+    ASSERT_NE(box, nullptr) << "保存成功! after the file was written";
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+    EXPECT_NE(::GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // 加载场景 with that file restores it to the device: its frames follow the load.
+    const size_t before = Count(SimulatorFile("TZSIM_TRACE"), "AA BB");
+    PostCommand(frame, 1002);
+    dialog = WaitFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    AnswerFileDialog(dialog, path);
+    EXPECT_TRUE(WaitUntil([&] { return Count(SimulatorFile("TZSIM_TRACE"), "NewScene common") >= 2; }))
+        << SimulatorFile("TZSIM_TRACE");
+    EXPECT_GT(Count(SimulatorFile("TZSIM_TRACE"), "AA BB"), before);
+    EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << "a load confirms nothing";
     EXPECT_TRUE(program.CloseThroughPrompt(frame));
 }
