@@ -3,8 +3,8 @@
 // the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User and
 // opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
 // the matrix switching dialog's rows reaching the matrices through the device link; the blank
-// scene at start, a split command's new scene, 删除窗口 reaching the wall view, and scenes saved
-// and loaded through the file dialogs.
+// scene at start, a split command's new scene with its windows, 删除窗口 reaching the wall view,
+// 添加窗口 after a split and a message, and scenes saved and loaded through the file dialogs.
 #include "tests/gui/shell/ProgramDriver.h"
 
 #include <gtest/gtest.h>
@@ -276,6 +276,16 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
     EXPECT_EQ(Count(trace, "SelectInput PIP 2 "), 1u) << trace;
     EXPECT_EQ(Count(trace, "SelectInput PIP 3 "), 1u) << trace;
     EXPECT_LT(trace.rfind("NewScene common"), trace.find("SelectInput PIP 2 ")) << "the windows follow the new scene";
+    // The region (the current cell) then gets a window per split part: windows 2 to 4 open, and
+    // the fourth part finds the region full, which the operator is told.
+    HWND full = program.WaitMessageBox(Utf16("MPD窗口已添加至最大"));
+    ASSERT_NE(full, nullptr) << SimulatorFile("TZSIM_TRACE");
+    ASSERT_TRUE(Program::Answer(full, IDOK));
+    trace = SimulatorFile("TZSIM_TRACE");
+    for (const char* on : {"SetPip PIP 2 on", "SetPip PIP 3 on", "SetPip PIP 4 on"})
+        EXPECT_EQ(Count(trace, on), 1u) << on << "\n" << trace;
+    EXPECT_LT(trace.rfind("SelectInput"), trace.find("SetPip PIP 2 on")) << "windows open in the new region";
+    EXPECT_EQ(Count(trace, "SetPip panel"), 0u) << trace;
 
     HWND view = FindControlView(frame);
     ASSERT_NE(view, nullptr);
@@ -332,5 +342,46 @@ TEST(WorkspaceProgram, SaveAndLoadSceneGoThroughTheFileDialogsAndOnlyARealSaveIs
         << SimulatorFile("TZSIM_TRACE");
     EXPECT_GT(Count(SimulatorFile("TZSIM_TRACE"), "AA BB"), before);
     EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << "a load confirms nothing";
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(WorkspaceProgram, AddWindowAfterASplitAndAMessageAddsAWindowUntilTheRegionIsFull)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    // An MPD count of 4 (the profile's 3 plus one), the device's: a region holds windows 2 to 4.
+    Program program(L"ws_add", SimulatorCom());
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitForCount("SetResolution", 1)) << SimulatorFile("TZSIM_TRACE");
+
+    // 1x2分割: the new scene's region opens windows 2 and 3 and stays the current cell.
+    PostCommand(frame, 32846);
+    ASSERT_TRUE(WaitForCount("SetPip PIP 3 position", 1)) << SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(SimulatorFile("TZSIM_TRACE"), "SetPip PIP 2 on"), 1u);
+    HWND view = FindControlView(frame);
+    ASSERT_NE(view, nullptr);
+    // A message in between (删除窗口 without a chosen window) leaves the region current.
+    PostClicked(view, 1010);
+    HWND box = program.WaitMessageBox(Utf16("请选中要删除的窗口"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+
+    // 添加窗口: window 4 opens with its size and place in the region.
+    PostClicked(view, 32879);
+    ASSERT_TRUE(WaitForCount("SetPip PIP 4 position", 1)) << SimulatorFile("TZSIM_TRACE");
+    std::string trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(trace, "SetPip PIP 4 on"), 1u) << trace;
+    EXPECT_LT(trace.find("SetPip PIP 4 on"), trace.find("SetPip PIP 4 size")) << trace;
+
+    // Once more: the region is full, which the operator is told; nothing is sent.
+    const size_t frames = Count(trace, "AA BB");
+    PostClicked(view, 32879);
+    box = program.WaitMessageBox(Utf16("MPD窗口已添加至最大"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+    trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(trace, "AA BB"), frames) << trace;
+    EXPECT_EQ(trace.find("! "), std::string::npos) << "no anomaly: " << trace;
     EXPECT_TRUE(program.CloseThroughPrompt(frame));
 }
