@@ -359,20 +359,22 @@ class Session:
     def screenshot(self, label="end"):
         os.makedirs(self.artifacts, exist_ok=True)
         path = os.path.join(self.artifacts, "%s-%s.png" % (self.name, label))
-        xwd = subprocess.run(["xwd", "-root", "-silent", "-display", self.env["DISPLAY"]],
-                             check=True, capture_output=True).stdout
-        subprocess.run(["convert", "xwd:-", path], input=xwd, check=True)
+        subprocess.run(self.grab_root() + [path], check=True)
         self.note("screenshot " + path)
         return path
 
     def region(self, rect):
         """The screen's pixels in rect (left, top, right, bottom), as raw RGB bytes."""
         left, top, right, bottom = rect
-        xwd = subprocess.run(["xwd", "-root", "-silent", "-display", self.env["DISPLAY"]],
-                             check=True, capture_output=True).stdout
         geometry = "%dx%d+%d+%d" % (right - left, bottom - top, left, top)
-        return subprocess.run(["convert", "xwd:-", "-crop", geometry, "-depth", "8", "rgb:-"],
-                              input=xwd, check=True, capture_output=True).stdout
+        return subprocess.run(self.grab_root() + ["-crop", geometry, "-depth", "8", "rgb:-"],
+                              check=True, capture_output=True).stdout
+
+    def grab_root(self):
+        """The command that reads the screen as the server holds it, in one GetImage of the root.
+        Not xwd: Wine gives every window a colormap of its own, and xwd then loses a window that
+        lies wholly inside another (a dialog or message box over the main window) to black."""
+        return ["import", "-display", self.env["DISPLAY"], "-silent", "-window", "root"]
 
     # ---- The end ----
 
