@@ -3,8 +3,9 @@
 // the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User and
 // opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
 // the matrix switching dialog's rows reaching the matrices through the device link; the blank
-// scene at start, a split command's new scene with its windows, 删除窗口 reaching the wall view,
-// 添加窗口 after a split and a message, and scenes saved and loaded through the file dialogs.
+// scene at start, a split command's new scene with its windows opened and placed on the device,
+// 删除窗口 reaching the wall view, 添加窗口 after a split and a message, and scenes saved and
+// loaded through the file dialogs.
 #include "tests/gui/shell/ProgramDriver.h"
 
 #include <gtest/gtest.h>
@@ -276,16 +277,25 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
     EXPECT_EQ(Count(trace, "SelectInput PIP 2 "), 1u) << trace;
     EXPECT_EQ(Count(trace, "SelectInput PIP 3 "), 1u) << trace;
     EXPECT_LT(trace.rfind("NewScene common"), trace.find("SelectInput PIP 2 ")) << "the windows follow the new scene";
-    // The region (the current cell) then gets a window per split part: windows 2 to 4 open, and
-    // the fourth part finds the region full, which the operator is told.
+    // The region (the current cell) then gets a window per split part: windows 2 to 4 open and
+    // are placed, one after the other, and the fourth part finds the region full, which the
+    // operator is told.
     HWND full = program.WaitMessageBox(Utf16("MPD窗口已添加至最大"));
     ASSERT_NE(full, nullptr) << SimulatorFile("TZSIM_TRACE");
     ASSERT_TRUE(Program::Answer(full, IDOK));
+    ASSERT_TRUE(WaitForCount("SetPip PIP 4 position", 1)) << SimulatorFile("TZSIM_TRACE");
     trace = SimulatorFile("TZSIM_TRACE");
-    for (const char* on : {"SetPip PIP 2 on", "SetPip PIP 3 on", "SetPip PIP 4 on"})
-        EXPECT_EQ(Count(trace, on), 1u) << on << "\n" << trace;
+    for (const char* pip : {"PIP 2 ", "PIP 3 ", "PIP 4 "}) {
+        EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "on"), 1u) << pip << trace;
+        EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "size"), 1u) << pip << trace;
+        EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "position"), 1u) << pip << trace;
+    }
     EXPECT_LT(trace.rfind("SelectInput"), trace.find("SetPip PIP 2 on")) << "windows open in the new region";
+    EXPECT_LT(trace.find("SetPip PIP 2 on"), trace.find("SetPip PIP 3 on")) << trace;
+    EXPECT_EQ(Count(trace, "SetPip PIP 5 "), 0u) << "no window past the split's three" << trace;
     EXPECT_EQ(Count(trace, "SetPip panel"), 0u) << trace;
+    EXPECT_NE(SimulatorFile("TZSIM_STATE").find("\"window\":4,\"on\":true"), std::string::npos)
+        << SimulatorFile("TZSIM_STATE");
 
     HWND view = FindControlView(frame);
     ASSERT_NE(view, nullptr);
