@@ -20,6 +20,8 @@ namespace {
 
 // Time the outside has to take the screenshot.
 const DWORD SHOT_TIMEOUT_MS = 60000;
+// Timer ticks (50 ms each) without painting before the dialog counts as on the screen.
+const int QUIET_TICKS = 4;
 // Corners the window region cuts off (their pixels are the frame's below).
 const int CORNER = 6;
 
@@ -81,6 +83,7 @@ protected:
 private:
     std::wstring m_ready, m_shot;
     bool m_bAnnounced = false;
+    int m_nQuietTicks = 0;
     DWORD m_dwStart = ::GetTickCount();
 };
 
@@ -91,9 +94,14 @@ END_MESSAGE_MAP()
 void CProbeDialog::OnTimer(UINT_PTR)
 {
     if (!m_bAnnounced) {
-        // Shown and painted: nothing is left to paint once the queue holds no paint message.
+        // Shown and painted: no paint message queued for a few ticks in a row, so the system
+        // has also passed the painted surface on to the X server (it does so while idle).
         MSG msg;
-        if (!IsWindowVisible() || ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE))
+        if (!IsWindowVisible() || ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE)) {
+            m_nQuietTicks = 0;
+            return;
+        }
+        if (++m_nQuietTicks < QUIET_TICKS)
             return;
         if (FILE* f = _wfopen(m_ready.c_str(), L"w")) {
             std::fputs("ready\n", f);
