@@ -80,6 +80,13 @@ X11Managed::~X11Managed()
     ::RegCloseKey(m_hKey);
 }
 
+namespace {
+
+// The text line of the program's progress window.
+constexpr int kProgressTextId = 1001;
+
+}  // namespace
+
 void WindowTimeline::Poll(double nowMs)
 {
     struct Ctx {
@@ -103,25 +110,32 @@ void WindowTimeline::Poll(double nowMs)
                                         [h](const Entry& e) { return e.hWnd == h && e.goneMs < 0; });
         if (bKnown)
             continue;
-        wchar_t title[128] = {}, className[64] = {};
+        wchar_t title[128] = {}, className[64] = {}, text[128] = {};
         ::GetWindowTextW(h, title, 128);
         ::GetClassNameW(h, className, 64);
-        m_entries.push_back({h, title, className, nowMs, -1});
+        // A progress window says what it runs in its text line.
+        if (HWND hText = ::GetDlgItem(h, kProgressTextId))
+            ::GetWindowTextW(hText, text, 128);
+        m_entries.push_back({h, title, className, text, nowMs, -1});
     }
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    char buffer[512] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof(buffer) - 1, nullptr, nullptr);
+    return buffer;
 }
 
 void WindowTimeline::Print() const
 {
+    // UTF-8: the figures are read in a terminal or log on the host.
     for (const Entry& e : m_entries) {
-        char title[256] = {};
-        // The console takes the program's texts in the ANSI code page.
-        ::WideCharToMultiByte(CP_ACP, 0, e.title.c_str(), -1, title, sizeof(title) - 1, nullptr, nullptr);
-        char className[64] = {};
-        ::WideCharToMultiByte(CP_ACP, 0, e.className.c_str(), -1, className, sizeof(className) - 1, nullptr, nullptr);
+        const std::string what = Utf8(e.className) + " \"" + Utf8(e.title) + "\"" +
+                                 (e.text.empty() ? "" : " \"" + Utf8(e.text) + "\"");
         if (e.goneMs >= 0)
-            std::printf("  %8.0f .. %8.0f  (%5.0f ms)  %s \"%s\"\n", e.shownMs, e.goneMs, e.goneMs - e.shownMs,
-                        className, title);
+            std::printf("  %8.0f .. %8.0f  (%5.0f ms)  %s\n", e.shownMs, e.goneMs, e.goneMs - e.shownMs, what.c_str());
         else
-            std::printf("  %8.0f ..           visible    %s \"%s\"\n", e.shownMs, className, title);
+            std::printf("  %8.0f ..           visible    %s\n", e.shownMs, what.c_str());
     }
 }

@@ -62,6 +62,7 @@ private:
         HWND hWnd;
         std::wstring title;
         std::wstring className;
+        std::wstring text;
         double shownMs;
         double goneMs;  // negative while still visible
     };
