@@ -11,10 +11,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace {
 
 // Arrival times of the frames whose trace line contains marker.
@@ -29,27 +25,6 @@ std::vector<double> frameTimes(const std::string& trace, const std::string& mark
     return times;
 }
 
-#ifndef _WIN32
-// Not started by tzsim: start the tzsim beside this program and run again under it.
-int relaunchUnderSimulator(char** argv)
-{
-    char self[4096] = {};
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0)
-        return 1;
-    std::string folder(self, static_cast<std::size_t>(n));
-    folder = folder.substr(0, folder.find_last_of('/'));
-    const std::string tzsim = folder + "/tzsim";
-    const std::string dir = folder + "/chain_bench.tzsim";
-    std::vector<const char*> args{tzsim.c_str(), "--com", "59", "--dir", dir.c_str(), "--", self};
-    for (char** a = argv + 1; *a; ++a)
-        args.push_back(*a);
-    args.push_back(nullptr);
-    execv(tzsim.c_str(), const_cast<char* const*>(args.data()));
-    std::fprintf(stderr, "chain_bench: cannot start %s\n", tzsim.c_str());
-    return 1;
-}
-#endif
 
 }  // namespace
 
@@ -61,7 +36,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "run under tzsim: tzsim --link PREFIX:59 --dir DIR -- wine64 chain_bench.exe [N]\n");
         return 64;
 #else
-        return relaunchUnderSimulator(argv);
+        return device_test::relaunchUnderSimulator(argv, "chain_bench", {"--com", "59"});
 #endif
     }
     const int frames = argc > 1 ? std::max(2, std::atoi(argv[1])) : 100;

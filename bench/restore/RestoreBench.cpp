@@ -21,10 +21,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 namespace {
 
 const int kPips = 16;
@@ -52,27 +48,6 @@ int CountFrames(const std::string& trace)
     return frames;
 }
 
-#ifndef _WIN32
-int RelaunchUnderSimulator(char** argv)
-{
-    char self[4096] = {};
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0)
-        return 1;
-    std::string folder(self, static_cast<std::size_t>(n));
-    folder = folder.substr(0, folder.find_last_of('/'));
-    const std::string tzsim = folder + "/tzsim";
-    const std::string dir = folder + "/restore_bench.tzsim";
-    std::vector<const char*> args{tzsim.c_str(), "--wall", "4x4", "--mpd", "17", "--com", "58",
-                                  "--dir", dir.c_str(), "--", self};
-    for (char** a = argv + 1; *a; ++a)
-        args.push_back(*a);
-    args.push_back(nullptr);
-    execv(tzsim.c_str(), const_cast<char* const*>(args.data()));
-    std::fprintf(stderr, "restore_bench: cannot start %s\n", tzsim.c_str());
-    return 1;
-}
-#endif
 
 }  // namespace
 
@@ -84,7 +59,7 @@ int main(int argc, char** argv)
                              "-- wine64 restore_bench.exe [BAUD]\n");
         return 64;
 #else
-        return RelaunchUnderSimulator(argv);
+        return device_test::relaunchUnderSimulator(argv, "restore_bench", {"--wall", "4x4", "--mpd", "17", "--com", "58"});
 #endif
     }
     const int baud = argc > 1 ? std::atoi(argv[1]) : 115200;

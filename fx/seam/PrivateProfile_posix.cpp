@@ -15,6 +15,7 @@
 //
 // A file name may use '\' as the separator, as the program's paths do ("%s\%s"); it is read
 // with '/'.
+#include "ProfileText.h"
 #include "Win32Seam.h"
 
 #include <fcntl.h>
@@ -32,77 +33,23 @@
 
 namespace {
 
-bool isLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+using profile_text::charCount;
+using profile_text::copyEntry;
+using profile_text::cutAtNul;
+using profile_text::entryParts;
+using profile_text::headChars;
+using profile_text::isBlank;
+using profile_text::parseInteger;
+using profile_text::requestName;
+using profile_text::sameName;
+using profile_text::sectionHeader;
+using profile_text::trimDefault;
+using profile_text::trimSpan;
 
-// Bytes taken by the character starting at s[i]: 2 for a GBK pair, else 1.
-size_t charLength(const std::string& s, size_t i)
+// The narrow result of a lookup: the first `count` characters of `wide`, cut to the buffer.
+DWORD storeNarrow(const std::string& wide, size_t count, LPSTR buffer, DWORD size)
 {
-    if (i + 1 < s.size() && isLeadByte(static_cast<unsigned char>(s[i])) &&
-        isTrailByte(static_cast<unsigned char>(s[i + 1])))
-        return 2;
-    return 1;
-}
-
-// Number of characters in s.
-size_t charCount(const std::string& s)
-{
-    size_t count = 0;
-    for (size_t i = 0; i < s.size(); i += charLength(s, i))
-        ++count;
-    return count;
-}
-
-// The first n characters of s.
-std::string headChars(const std::string& s, size_t n)
-{
-    size_t i = 0;
-    for (size_t k = 0; k < n && i < s.size(); ++k)
-        i += charLength(s, i);
-    return s.substr(0, i);
-}
-
-bool isBlank(unsigned char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == 0x1A;
-}
-
-std::string trimmed(const std::string& s, size_t begin, size_t end)
-{
-    while (begin < end && isBlank(static_cast<unsigned char>(s[begin])))
-        ++begin;
-    while (end > begin && isBlank(static_cast<unsigned char>(s[end - 1])))
-        --end;
-    return s.substr(begin, end - begin);
-}
-
-// A name or value ends at an embedded NUL, as a C string would.
-std::string cutAtNul(std::string s)
-{
-    const size_t nul = s.find('\0');
-    if (nul != std::string::npos)
-        s.resize(nul);
-    return s;
-}
-
-char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Case-insensitive for ASCII letters only; the second byte of a GBK pair compares exactly.
-bool sameName(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size();) {
-        const size_t n = charLength(a, i);
-        if (n == 2) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1])
-                return false;
-        } else if (foldAscii(a[i]) != foldAscii(b[i])) {
-            return false;
-        }
-        i += n;
-    }
-    return true;
+    return profile_text::storeNarrow(headChars(wide, count), buffer, size);
 }
 
 std::string hostPath(const char* fileName)
@@ -136,33 +83,15 @@ struct ParsedProfile {
 void classify(const std::string& bytes, Line& line)
 {
     size_t s = line.begin, e = line.end;
-    while (s < e && isBlank(static_cast<unsigned char>(bytes[s])))
-        ++s;
-    while (e > s && isBlank(static_cast<unsigned char>(bytes[e - 1])))
-        --e;
+    trimSpan(bytes, s, e);
     if (s == e)
         return;
-    if (bytes[s] == '[') {
-        // The name runs to the last ']' of the line; a ']' inside a GBK pair does not count.
-        size_t close = std::string::npos;
-        for (size_t i = s + 1; i < e; i += charLength(bytes, i))
-            if (bytes[i] == ']' && charLength(bytes, i) == 1)
-                close = i;
-        if (close != std::string::npos) {
-            line.kind = Line::Header;
-            line.name = cutAtNul(trimmed(bytes, s + 1, close));
-            return;
-        }
-    }
-    line.kind = Line::Entry;
-    const size_t equals = bytes.find('=', s);
-    if (equals == std::string::npos || equals >= e) {
-        line.name = cutAtNul(bytes.substr(s, e - s));
+    if (sectionHeader(bytes, s, e, line.name)) {
+        line.kind = Line::Header;
         return;
     }
-    line.name = cutAtNul(trimmed(bytes, s, equals));
-    line.hasValue = true;
-    line.value = cutAtNul(trimmed(bytes, equals + 1, e));
+    line.kind = Line::Entry;
+    line.hasValue = entryParts(bytes, s, e, line.name, line.value);
 }
 
 // Lines end at CR LF, LF or CR.
@@ -327,38 +256,6 @@ private:
     bool changed_ = false;
 };
 
-std::string requestName(const char* name) { return trimmed(name, 0, std::strlen(name)); }
-
-// The text a lookup hands back for `value` in a buffer of `size` characters: one pair of
-// matching quotes is removed and the text is cut to size - 1 characters. When the text had
-// quotes and fills the buffer, one more character goes (the closing quote's place is dropped
-// even when the quote itself was already cut off), as on the platform.
-std::string copyEntry(std::string value, size_t size)
-{
-    bool quoted = false;
-    if (!value.empty() && (value[0] == '"' || value[0] == '\'') && value.size() > 1 &&
-        value.back() == value[0]) {
-        quoted = true;
-        value.erase(0, 1);
-    }
-    std::string out = headChars(value, size - 1);
-    if (quoted && size >= charCount(value) && !out.empty())
-        out = headChars(out, charCount(out) - 1);
-    return out;
-}
-
-// A default loses its trailing spaces, but keeps at least its first character.
-std::string trimDefault(const char* value)
-{
-    if (!value)
-        return std::string();
-    std::string s(value);
-    size_t end = s.size();
-    while (end > 1 && s[end - 1] == ' ')
-        --end;
-    s.resize(end);
-    return s;
-}
 
 // Names of the sections, each followed by a NUL, the list ended by another NUL; cut short,
 // the last name is cut and the result is size - 2 characters.
@@ -453,61 +350,6 @@ std::string lookup(const char* section, const char* key, const char* defaultValu
     return out;
 }
 
-// Narrow result: the first `count` characters, as many whole characters as fit in size - 1
-// bytes; when they do not all fit, the result is size - 1 and the rest of the buffer is NUL.
-DWORD storeNarrow(const std::string& wide, size_t count, LPSTR buffer, DWORD size)
-{
-    const std::string text = headChars(wide, count);
-    const size_t room = size - 1;
-    if (text.size() <= room) {
-        std::memcpy(buffer, text.data(), text.size());
-        buffer[text.size()] = '\0';
-        return static_cast<DWORD>(text.size());
-    }
-    size_t fit = 0;
-    while (fit < text.size() && fit + charLength(text, fit) <= room)
-        fit += charLength(text, fit);
-    std::memcpy(buffer, text.data(), fit);
-    std::memset(buffer + fit, 0, size - fit);
-    return static_cast<DWORD>(room);
-}
-
-// Leading white space (any byte up to ' '), an optional sign, then digits; "0x", "0o" and
-// "0b" choose base 16, 8 or 2. Anything else ends the number; overflow wraps.
-UINT parseInteger(const std::string& text)
-{
-    size_t i = 0;
-    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    unsigned base = 10;
-    if (i + 1 < text.size() && text[i] == '0') {
-        const char p = text[i + 1];
-        if (p == 'x' || p == 'o' || p == 'b') {
-            base = p == 'x' ? 16 : p == 'o' ? 8 : 2;
-            i += 2;
-        }
-    }
-    UINT total = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        unsigned digit;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'A' && c <= 'Z')
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'z')
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        else
-            break;
-        if (digit >= base)
-            break;
-        total = total * base + digit;
-    }
-    return negative ? 0u - total : total;
-}
 
 bool deleteSection(ProfileFile& file, const std::string& section)
 {

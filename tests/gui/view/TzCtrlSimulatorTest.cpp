@@ -26,24 +26,7 @@ namespace {
 
 bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-// What tzsim found wrong in the frames themselves; the 50 ms pacing is the device link's own
-// promise, checked by its tests, and a loaded machine may delay a frame in the pseudo-terminal.
-std::string FrameAnomalies(const std::string& trace)
-{
-    std::string kept;
-    const std::string all = device_test::anomalies(trace);
-    std::size_t at = 0;
-    while (at < all.size()) {
-        std::size_t end = all.find('\n', at);
-        if (end == std::string::npos)
-            end = all.size();
-        const std::string line = all.substr(at, end - at);
-        if (!has(line, "the link promises 50 ms"))
-            kept += line + "\n";
-        at = end + 1;
-    }
-    return kept;
-}
+using device_test::frameAnomalies;
 
 void Pump(DWORD ms)
 {
@@ -161,7 +144,7 @@ TEST_F(TzCtrlSimulator, AWindowAddedAndDraggedEndsWhereTheDeviceSaysIt)
     const std::string trace = device_test::waitForTrace("position 728,406");
     EXPECT_TRUE(has(trace, "size 642x360")) << trace;
     EXPECT_TRUE(has(trace, "position 638,360")) << trace;
-    EXPECT_EQ("", FrameAnomalies(trace)) << trace;
+    EXPECT_EQ("", frameAnomalies(trace)) << trace;
     const std::string state = device_test::simFile("TZSIM_STATE");
     EXPECT_TRUE(has(state, "\"window\":2,\"on\":true,\"x\":728,\"y\":406,\"width\":642,\"height\":360"))
         << state;
@@ -209,7 +192,7 @@ TEST_F(TzCtrlSimulator, EachEdgeDraggedAndDoubleClicksReachTheDeviceInOrder)
     EXPECT_TRUE(inOrder(trace, expected)) << trace;
     // The size goes before the position, so a window growing to the whole region is, for one
     // frame, the full size at its old place; tzsim notes that and nothing else.
-    const std::string anomalies = FrameAnomalies(trace);
+    const std::string anomalies = frameAnomalies(trace);
     EXPECT_TRUE(has(anomalies, "PIP 548,316 1920x1080 reaches past the MPD region 1920x1080"))
         << anomalies;
     EXPECT_EQ(1, std::count(anomalies.begin(), anomalies.end(), '\n')) << anomalies;

@@ -8,6 +8,7 @@
 #include "app/core/view/TzCtrl.h"
 #include "app/res/WallViewRes.h"
 #include "fx/win/Dialog.h"
+#include "tests/gui/fx_win/GuiTestSupport.h"
 #include "tests/unit/command/CommandTestSupport.h"
 #include "tests/unit/view/ViewTestSupport.h"
 
@@ -19,22 +20,12 @@
 
 namespace viewtest {
 
-// Dispatches queued messages until done() holds or timeoutMs pass; returns done().
+// Dispatches queued messages until done() holds or timeoutMs pass; returns done(). The wall
+// view's tests wait longer by default than the framework's: a scene restore runs through the
+// progress window first.
 inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
 {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (!done())
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
+    return fxtest::PumpUntil(done, timeoutMs);
 }
 
 // Posts a message and dispatches until the queue holds nothing more for the window: posted

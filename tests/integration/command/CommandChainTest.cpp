@@ -22,25 +22,7 @@ bool has(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-// What tzsim found wrong in the frames themselves. The 50 ms pacing is the device link's own
-// promise, checked by its tests; on a loaded machine a frame delayed in the pseudo-terminal would
-// otherwise fail these command-level checks.
-std::string FrameAnomalies(const std::string& trace)
-{
-    std::string kept;
-    const std::string all = device_test::anomalies(trace);
-    std::size_t at = 0;
-    while (at < all.size()) {
-        std::size_t end = all.find('\n', at);
-        if (end == std::string::npos)
-            end = all.size();
-        const std::string line = all.substr(at, end - at);
-        if (!has(line, "the link promises 50 ms"))
-            kept += line + "\n";
-        at = end + 1;
-    }
-    return kept;
-}
+using device_test::frameAnomalies;
 
 // A profile folder naming the simulator's port, in the test's working folder.
 std::string WriteComIni()
@@ -131,7 +113,7 @@ TEST_F(CommandChain, MixedWallRestoredOnTheDevice)
     ASSERT_EQ(RUN_OK, runWithProgress(restore)) << restore.Message();
 
     const std::string trace = device_test::waitForTrace("SetPip");
-    EXPECT_EQ("", FrameAnomalies(trace)) << trace;
+    EXPECT_EQ("", frameAnomalies(trace)) << trace;
     // The restore has written every frame; tzsim may still be reading the last of them.
     const char* const kCombinedArea = "\"columns\":2,\"rows\":1,\"order\":2,\"input\":6";
     const char* const kMatrixOutput = "\"kind\":0,\"output\":1,\"input\":2";
@@ -220,7 +202,7 @@ TEST_F(CommandChain, PresetStoredBetweenItsBrackets)
     EXPECT_TRUE(has(state, "\"recordingPreset\":-1") || has(state, "\"recordingPreset\":0"))
         << state;
     const std::string trace = device_test::simFile("TZSIM_TRACE");
-    EXPECT_EQ("", FrameAnomalies(trace));
+    EXPECT_EQ("", frameAnomalies(trace));
     // Every frame between the brackets is one counted command, except the matrix frames and the
     // single-panel layouts, which the restore does not count; the region's type 12 is counted.
     const std::size_t open = trace.find("AA BB 00 02 03 01");

@@ -202,6 +202,16 @@ std::string anomalies(const std::string& trace)
     return out;
 }
 
+std::string frameAnomalies(const std::string& trace)
+{
+    std::istringstream in(anomalies(trace));
+    std::string line, out;
+    while (std::getline(in, line))
+        if (line.find("the link promises 50 ms") == std::string::npos)
+            out += line + "\n";
+    return out;
+}
+
 std::string trafficLog()
 {
     std::ifstream in(ownFolder() + kSlash + "tzview.log", std::ios::binary);
@@ -214,5 +224,29 @@ void setFailure(const std::string& mode)
 {
     std::ofstream(hostPath(envText("TZSIM_CONTROL")), std::ios::trunc) << "fail " << mode << "\n";
 }
+
+#ifndef _WIN32
+int relaunchUnderSimulator(char** argv, const std::string& name,
+                           const std::vector<std::string>& tzsimOptions)
+{
+    const std::string folder = ownFolder();
+    const std::string tzsim = folder + "/tzsim";
+    const std::string dir = folder + "/" + name + ".tzsim";
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
+        return 1;
+    std::vector<const char*> args{tzsim.c_str()};
+    for (const std::string& option : tzsimOptions)
+        args.push_back(option.c_str());
+    for (const char* a : {"--dir", dir.c_str(), "--", static_cast<const char*>(self)})
+        args.push_back(a);
+    for (char** a = argv + 1; *a; ++a)
+        args.push_back(*a);
+    args.push_back(nullptr);
+    execv(tzsim.c_str(), const_cast<char* const*>(args.data()));
+    std::fprintf(stderr, "%s: cannot start %s\n", name.c_str(), tzsim.c_str());
+    return 1;
+}
+#endif
 
 }  // namespace device_test

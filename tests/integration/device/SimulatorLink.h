@@ -27,6 +27,10 @@ std::string simFile(const char* variable);
 std::string waitForTrace(const std::string& text);
 // Lines of the trace that report an anomaly.
 std::string anomalies(const std::string& trace);
+// The anomalies in the frames themselves, leaving out late frames: the 50 ms pacing is the device
+// link's own promise, checked by its tests, and a loaded machine may delay a frame in the
+// pseudo-terminal, which command-level checks must not count.
+std::string frameAnomalies(const std::string& trace);
 // tzsim's state once it holds every one of the texts (tzsim writes it after the frames it has
 // read, so a loaded machine may show an earlier state for a while), or as it stands after 10 s.
 std::string waitForState(const std::vector<std::string>& texts);
@@ -36,5 +40,13 @@ void setFailure(const std::string& mode);
 std::string trafficLog();
 // Whether the test runs under tzsim at all.
 bool underSimulator();
+
+#ifndef _WIN32
+// Replaces this program by the tzsim beside it, started with these options (the port and the
+// wall, say) and a folder NAME.tzsim beside the program, which runs this program again under it
+// with the same arguments. Returns 1 only when tzsim could not be started.
+int relaunchUnderSimulator(char** argv, const std::string& name,
+                           const std::vector<std::string>& tzsimOptions);
+#endif
 
 }  // namespace device_test
