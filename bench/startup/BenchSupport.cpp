@@ -13,7 +13,8 @@ double HighResClock::Ms() const
 {
     LARGE_INTEGER now;
     ::QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
+    return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) /
+           static_cast<double>(m_frequency.QuadPart);
 }
 
 namespace {
@@ -49,7 +50,8 @@ ScratchFolder::ScratchFolder(const std::wstring& prefix)
     m_previous = buffer;
     ::GetTempPathW(MAX_PATH, buffer);
     m_folder = std::wstring(buffer) + prefix + L"_" + std::to_wstring(::GetCurrentProcessId());
-    m_bEntered = ::CreateDirectoryW(m_folder.c_str(), nullptr) && ::SetCurrentDirectoryW(m_folder.c_str());
+    m_bEntered =
+        ::CreateDirectoryW(m_folder.c_str(), nullptr) && ::SetCurrentDirectoryW(m_folder.c_str());
 }
 
 ScratchFolder::~ScratchFolder()
@@ -61,11 +63,11 @@ ScratchFolder::~ScratchFolder()
 
 X11Managed::X11Managed(const wchar_t* value)
 {
-    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &m_hKey, nullptr);
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", 0, nullptr, 0,
+                      KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
     DWORD size = sizeof(m_previous) - sizeof(wchar_t);
-    m_bHadValue = ::RegQueryValueExW(m_hKey, L"Managed", nullptr, nullptr, reinterpret_cast<BYTE*>(m_previous),
-                                     &size) == ERROR_SUCCESS;
+    m_bHadValue = ::RegQueryValueExW(m_hKey, L"Managed", nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(m_previous), &size) == ERROR_SUCCESS;
     ::RegSetValueExW(m_hKey, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                      static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
 }
@@ -93,21 +95,25 @@ void WindowTimeline::Poll(double nowMs)
         DWORD pid;
         std::vector<HWND> visible;
     } ctx = {m_pid, {}};
-    ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
-        Ctx* c = reinterpret_cast<Ctx*>(lp);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(h, &pid);
-        if (pid == c->pid && ::IsWindowVisible(h))
-            c->visible.push_back(h);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&ctx));
+    ::EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            Ctx* c = reinterpret_cast<Ctx*>(lp);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            if (pid == c->pid && ::IsWindowVisible(h))
+                c->visible.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
     for (Entry& e : m_entries) {
-        if (e.goneMs < 0 && std::find(ctx.visible.begin(), ctx.visible.end(), e.hWnd) == ctx.visible.end())
+        if (e.goneMs < 0 &&
+            std::find(ctx.visible.begin(), ctx.visible.end(), e.hWnd) == ctx.visible.end())
             e.goneMs = nowMs;
     }
     for (HWND h : ctx.visible) {
-        const bool bKnown = std::any_of(m_entries.begin(), m_entries.end(),
-                                        [h](const Entry& e) { return e.hWnd == h && e.goneMs < 0; });
+        const bool bKnown = std::any_of(m_entries.begin(), m_entries.end(), [h](const Entry& e) {
+            return e.hWnd == h && e.goneMs < 0;
+        });
         if (bKnown)
             continue;
         wchar_t title[128] = {}, className[64] = {}, text[128] = {};
@@ -123,7 +129,8 @@ void WindowTimeline::Poll(double nowMs)
 std::string Utf8(const std::wstring& text)
 {
     char buffer[512] = {};
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof(buffer) - 1, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, buffer, sizeof(buffer) - 1, nullptr,
+                          nullptr);
     return buffer;
 }
 
@@ -134,7 +141,8 @@ void WindowTimeline::Print() const
         const std::string what = Utf8(e.className) + " \"" + Utf8(e.title) + "\"" +
                                  (e.text.empty() ? "" : " \"" + Utf8(e.text) + "\"");
         if (e.goneMs >= 0)
-            std::printf("  %8.0f .. %8.0f  (%5.0f ms)  %s\n", e.shownMs, e.goneMs, e.goneMs - e.shownMs, what.c_str());
+            std::printf("  %8.0f .. %8.0f  (%5.0f ms)  %s\n", e.shownMs, e.goneMs,
+                        e.goneMs - e.shownMs, what.c_str());
         else
             std::printf("  %8.0f ..           visible    %s\n", e.shownMs, what.c_str());
     }

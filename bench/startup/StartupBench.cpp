@@ -47,7 +47,8 @@ void ReadMemory(DWORD pid, RunFigures* pFigures)
         return;
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof(counters);
-    if (::GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters))) {
+    if (::GetProcessMemoryInfo(hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                               sizeof(counters))) {
         pFigures->mbWorkingSet = Mb(counters.WorkingSetSize);
         pFigures->mbPeakWorkingSet = Mb(counters.PeakWorkingSetSize);
         pFigures->mbPrivate = Mb(counters.PrivateUsage);
@@ -95,10 +96,11 @@ bool TraceOnce(const char* lpszMode)
     return program.CloseThroughPrompt(frame);
 }
 
-void PrintAgainstGoal(const char* lpszMode, const char* lpszWhat, double value, const char* lpszUnit, double goal)
+void PrintAgainstGoal(const char* lpszMode, const char* lpszWhat, double value,
+                      const char* lpszUnit, double goal)
 {
-    std::printf("%s: %s %.1f %s, goal at most %.0f %s: %s\n", lpszMode, lpszWhat, value, lpszUnit, goal, lpszUnit,
-                value <= goal ? "met" : "NOT met");
+    std::printf("%s: %s %.1f %s, goal at most %.0f %s: %s\n", lpszMode, lpszWhat, value, lpszUnit,
+                goal, lpszUnit, value <= goal ? "met" : "NOT met");
 }
 
 // The warm-up, then nRuns timed runs and the traced run; false when one failed.
@@ -125,7 +127,8 @@ bool MeasureSeries(const char* lpszMode, int nRuns)
         privates.push_back(f.mbPrivate);
     }
     std::printf("%s, median of %d runs:\n", lpszMode, nRuns);
-    PrintAgainstGoal(lpszMode, "process start to main window shown", Median(times), "ms", kGoalStartupMs);
+    PrintAgainstGoal(lpszMode, "process start to main window shown", Median(times), "ms",
+                     kGoalStartupMs);
     PrintAgainstGoal(lpszMode, "working set after start-up", Median(sets), "MB", kGoalWorkingSetMb);
     std::printf("%s: peak working set %.1f MB", lpszMode, Median(peaks));
     // Wine answers 0 for private bytes; Windows gives the figure.

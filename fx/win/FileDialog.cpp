@@ -19,7 +19,8 @@ FileDialogProc CommonDialogProc(const char* lpszName)
     HMODULE hModule = ::GetModuleHandleW(L"comdlg32.dll");
     if (hModule == nullptr)
         hModule = ::LoadLibraryW(L"comdlg32.dll");
-    return hModule != nullptr ? reinterpret_cast<FileDialogProc>(reinterpret_cast<void*>(::GetProcAddress(hModule, lpszName)))
+    return hModule != nullptr ? reinterpret_cast<FileDialogProc>(
+                                    reinterpret_cast<void*>(::GetProcAddress(hModule, lpszName)))
                               : nullptr;
 }
 
@@ -65,7 +66,8 @@ INT_PTR CFileDialog::DoModal()
     m_ofn.lpstrDefExt = m_defExt.empty() ? nullptr : m_defExt.c_str();
     m_ofn.lpstrInitialDir = m_initialDir.empty() ? nullptr : m_initialDir.c_str();
     m_ofn.lpstrTitle = m_title.empty() ? nullptr : m_title.c_str();
-    const FileDialogProc pfnShow = CommonDialogProc(m_bOpenFileDialog ? "GetOpenFileNameW" : "GetSaveFileNameW");
+    const FileDialogProc pfnShow =
+        CommonDialogProc(m_bOpenFileDialog ? "GetOpenFileNameW" : "GetSaveFileNameW");
     // Without the library no file can be chosen: the same answer as a cancelled dialog.
     const BOOL ok = pfnShow != nullptr && pfnShow(&m_ofn);
     return ok ? IDOK : IDCANCEL;
