@@ -60,6 +60,7 @@ BOOL CTaveloProApp::InitInstance()
     }
     ProfileStore store;
     readStartupProfiles(store);
+    WallServices::install(&m_wallServices);
 
     if (!LogIn())
         return FALSE;
@@ -88,6 +89,7 @@ BOOL CTaveloProApp::LogIn()
 
 int CTaveloProApp::ExitInstance()
 {
+    WallServices::install(nullptr);
     unloadDeviceLink();
     return CLuWinApp::ExitInstance();
 }

@@ -4,6 +4,7 @@
 // main frame. The destructor ends the skin library again.
 #pragma once
 
+#include "app/core/command/CommandWallServices.h"
 #include "skin/core/LuWinApp.h"
 
 class CTaveloProApp : public CLuWinApp {
@@ -30,4 +31,7 @@ protected:
 private:
     int m_nColorScheme;
     bool m_bSkinStarted = false;
+    // The wall model reaches the device and the operator through these while the program runs:
+    // without them a new scene's windows and the wall view's edits would change nothing.
+    CommandWallServices m_wallServices;
 };

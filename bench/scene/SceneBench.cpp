@@ -5,6 +5,7 @@
 #include "app/core/wall/Cell.h"
 #include "app/core/wall/WallServices.h"
 #include "fx/core/File.h"
+#include "tests/unit/wall/QuietWallServices.h"
 
 #include <chrono>
 #include <cstdio>
@@ -12,24 +13,6 @@
 #include <string>
 
 namespace {
-
-class BenchServices : public WallServices {
-public:
-    int mpd = 17;
-    int mpdCount() const override { return mpd; }
-    void subGrid(int* rows, int* columns) const override { *rows = *columns = 4; }
-    void mpdPixelSize(int* width, int* height) const override
-    {
-        *width = 1920;
-        *height = 1080;
-    }
-    CString matrixInputName(int, int) const override { return CString(); }
-    int openPip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    int closePip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    void sendPipGeometry(int, int, int, int, int) override {}
-    int decompose(CCombineCell&, CString*) override { return WALL_RUN_OK; }
-    void showMessage(LPCSTR) override {}
-};
 
 typedef std::chrono::steady_clock Clock;
 
@@ -105,7 +88,7 @@ void run(const char* name, int columns, int rows, int windows, int combined, int
 
 int main()
 {
-    BenchServices services;
+    QuietWallServices services;
     WallServices::install(&services);
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tavelo_scene_bench";
     std::filesystem::create_directories(folder);

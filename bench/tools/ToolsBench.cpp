@@ -6,6 +6,7 @@
 #include "app/core/wall/Cell.h"
 #include "app/core/wall/WallServices.h"
 #include "comm/CommLog.h"
+#include "tests/unit/wall/QuietWallServices.h"
 #include "tools/tzlog/LogTools.h"
 #include "tools/tzscene/SceneTools.h"
 
@@ -18,24 +19,6 @@
 
 namespace {
 
-// Only while the bench builds its walls; the tools bring their own.
-class BuildServices : public WallServices {
-public:
-    int mpdCount() const override { return 17; }
-    void subGrid(int* rows, int* columns) const override { *rows = *columns = 4; }
-    void mpdPixelSize(int* width, int* height) const override
-    {
-        *width = 1920;
-        *height = 1080;
-    }
-    CString matrixInputName(int, int) const override { return CString(); }
-    int openPip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    int closePip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    void sendPipGeometry(int, int, int, int, int) override {}
-    int decompose(CCombineCell&, CString*) override { return WALL_RUN_OK; }
-    void showMessage(LPCSTR) override {}
-};
-
 typedef std::chrono::steady_clock Clock;
 
 double msSince(Clock::time_point start)
@@ -47,7 +30,7 @@ double msSince(Clock::time_point start)
 // panel on input 0, saved as the program saves.
 bool saveWall(const std::string& path, int columns, int rows, int windows)
 {
-    BuildServices services;
+    QuietWallServices services;
     WallServices::install(&services);
     bool saved = false;
     {

@@ -5,6 +5,7 @@
 // second. Windows only (under Wine: wine64 view_bench.exe [ROUNDS]).
 #include "app/core/view/TzCtrl.h"
 #include "app/core/wall/WallServices.h"
+#include "tests/unit/wall/QuietWallServices.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,29 +18,6 @@ namespace {
 
 const int kWindows = 16;
 const int kDefaultRounds = 400;
-
-// The model's surroundings without a device: configuration only, commands do nothing.
-class BenchServices : public WallServices {
-public:
-    int mpdCount() const override { return kWindows + 1; }
-    void subGrid(int* rows, int* columns) const override { *rows = *columns = 4; }
-    void mpdPixelSize(int* width, int* height) const override
-    {
-        *width = 1920;
-        *height = 1080;
-    }
-    CString matrixInputName(int, int n) const override
-    {
-        CString name;
-        name.Format("HDMI%d", n);
-        return name;
-    }
-    int openPip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    int closePip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    void sendPipGeometry(int, int, int, int, int) override {}
-    int decompose(CCombineCell&, CString*) override { return WALL_RUN_OK; }
-    void showMessage(LPCSTR) override {}
-};
 
 typedef std::chrono::steady_clock Clock;
 
@@ -100,7 +78,7 @@ void Pump()
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::max(10, std::atoi(argv[1])) : kDefaultRounds;
-    BenchServices services;
+    QuietWallServices services(kWindows + 1);
     ScopedWallServices scope(&services);
     const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tavelo_view_bench";
     std::filesystem::create_directories(dir);

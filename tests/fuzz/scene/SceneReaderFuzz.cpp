@@ -6,29 +6,13 @@
 #include "app/core/wall/Cell.h"
 #include "app/core/wall/WallServices.h"
 #include "fx/core/File.h"
+#include "tests/unit/wall/QuietWallServices.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
 namespace {
-
-class QuietServices : public WallServices {
-public:
-    int mpdCount() const override { return 17; }
-    void subGrid(int* rows, int* columns) const override { *rows = *columns = 0; }
-    void mpdPixelSize(int* width, int* height) const override
-    {
-        *width = 1920;
-        *height = 1080;
-    }
-    CString matrixInputName(int, int) const override { return "x"; }
-    int openPip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    int closePip(CPIPCell&, CString*) override { return WALL_RUN_OK; }
-    void sendPipGeometry(int, int, int, int, int) override {}
-    int decompose(CCombineCell&, CString*) override { return WALL_RUN_OK; }
-    void showMessage(LPCSTR) override {}
-};
 
 // Reads a scene; false when it is refused.
 bool load(const std::uint8_t* data, std::size_t size, SceneHeader* header, CCellObjImp& wall)
@@ -74,7 +58,7 @@ void touchWindows(CCellObjImp& wall)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static QuietServices services;
+    static QuietWallServices services;
     WallServices::install(&services);
     if (size > (1u << 20))
         return 0;

@@ -3,7 +3,8 @@
 // the refusals of 系统设置 and 矩阵切换 and power without traffic; 工程设置 refused for a User and
 // opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
 // the matrix switching dialog's rows reaching the matrices through the device link; the blank
-// scene at start, a split command's new scene and 删除窗口 reaching the wall view.
+// scene at start, a split command's new scene with its windows opened and placed on the device,
+// and 删除窗口 reaching the wall view.
 #include "tests/gui/shell/ProgramDriver.h"
 
 #include <gtest/gtest.h>
@@ -244,6 +245,19 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
     EXPECT_EQ(Count(trace, "SelectInput PIP 2 "), 1u) << trace;
     EXPECT_EQ(Count(trace, "SelectInput PIP 3 "), 1u) << trace;
     EXPECT_LT(trace.rfind("NewScene common"), trace.find("SelectInput PIP 2 ")) << "the windows follow the new scene";
+    // The region's windows are opened on the device and placed, one after the other: the wall
+    // model reaches the device through the program's services.
+    ASSERT_TRUE(WaitForCount("SetPip PIP 4 position", 1)) << SimulatorFile("TZSIM_TRACE");
+    trace = SimulatorFile("TZSIM_TRACE");
+    for (const char* pip : {"PIP 2 ", "PIP 3 ", "PIP 4 "}) {
+        EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "on"), 1u) << pip << trace;
+        EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "size"), 1u) << pip << trace;
+        EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "position"), 1u) << pip << trace;
+    }
+    EXPECT_LT(trace.find("SetPip PIP 2 on"), trace.find("SetPip PIP 3 on")) << trace;
+    EXPECT_EQ(Count(trace, "SetPip PIP 5 "), 0u) << "no window past the split's three" << trace;
+    EXPECT_NE(SimulatorFile("TZSIM_STATE").find("\"window\":4,\"on\":true"), std::string::npos)
+        << SimulatorFile("TZSIM_STATE");
 
     HWND view = FindControlView(frame);
     ASSERT_NE(view, nullptr);
