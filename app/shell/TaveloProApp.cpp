@@ -34,6 +34,7 @@ CTaveloProApp::CTaveloProApp() : m_nColorScheme(SCHEME_NONE)
 
 CTaveloProApp::~CTaveloProApp()
 {
+    m_pWallScope.reset();
     if (m_bSkinStarted)
         LuLibAux::UninitLuLib(m_hInstance, &RegisterShellControls);
 }
@@ -48,6 +49,9 @@ BOOL CTaveloProApp::InitInstance()
 
     LuLibAux::InitLuLib(m_hInstance, &RegisterShellControls);
     m_bSkinStarted = true;
+    // Without them the wall model's edits (a window added by 添加窗口 or a split, a window
+    // closed, a merged cell taken apart) change nothing and reach no device, silently.
+    m_pWallScope.reset(new ScopedWallServices(&m_wallServices));
     // The progress window animates through the program's own animation control.
     CBusyDialog::SetAnimationStarter(&StartBusyAnimation);
 
@@ -60,7 +64,6 @@ BOOL CTaveloProApp::InitInstance()
     }
     ProfileStore store;
     readStartupProfiles(store);
-    WallServices::install(&m_wallServices);
 
     if (!LogIn())
         return FALSE;
@@ -89,7 +92,7 @@ BOOL CTaveloProApp::LogIn()
 
 int CTaveloProApp::ExitInstance()
 {
-    WallServices::install(nullptr);
+    m_pWallScope.reset();
     unloadDeviceLink();
     return CLuWinApp::ExitInstance();
 }

@@ -1,11 +1,14 @@
 // CTaveloProApp: the program's application object. InitInstance starts the program in a fixed
 // order: the skin library with the program's control classes, the stored colour scheme, the
 // device-link library, the profiles, the login (or the administrator's command line), then the
-// main frame. The destructor ends the skin library again.
+// main frame. The wall model's services (its edits' device commands and messages) are the
+// program's from start-up to exit. The destructor ends the skin library again.
 #pragma once
 
 #include "app/core/command/CommandWallServices.h"
 #include "skin/core/LuWinApp.h"
+
+#include <memory>
 
 class CTaveloProApp : public CLuWinApp {
 public:
@@ -31,7 +34,7 @@ protected:
 private:
     int m_nColorScheme;
     bool m_bSkinStarted = false;
-    // The wall model reaches the device and the operator through these while the program runs:
-    // without them a new scene's windows and the wall view's edits would change nothing.
     CommandWallServices m_wallServices;
+    // Installed while the program runs; puts the previous services back when it goes.
+    std::unique_ptr<ScopedWallServices> m_pWallScope;
 };

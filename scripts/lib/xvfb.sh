@@ -27,6 +27,10 @@ xvfb_stop() {
   XVFB_PID=
 }
 
+# The screen's pixels as the server holds them, read with one GetImage of the root window. Not
+# xwd: when windows carry colormaps of their own (Wine gives every window one) xwd reads each
+# window separately, and a window that lies wholly inside another (a dialog over the main window)
+# comes out as the root's black although the screen shows it.
 xvfb_screenshot() {
-  xwd -root -display "$DISPLAY" -silent | convert xwd:- "$1"
+  import -display "$DISPLAY" -silent -window root "$1"
 }

@@ -146,8 +146,26 @@ def check_frames(s, start, expected, what):
 
 # ---- The screen: the wall view, menus, settling ----
 
+def seen(s):
+    """The window tree once it shows the main window: a reading taken while the program was too
+    busy to answer the probe in time lacks it, and is taken again (an empty reading would look
+    like a closed menu or a window gone)."""
+    return wait_until("a reading of the main window",
+                      lambda: (lambda tree: tree if tree.main_frame() else None)(s.tree()), 60)
+
+
+def gone(s, what, pick):
+    wait_until(what + " to go", lambda: pick(seen(s)) is None)
+
+
+def answer(s, text, button=IDOK):
+    """Answers the message box with that text, and waits until a reading shows it gone."""
+    s.answer_box(text, button)
+    gone(s, "the message %r" % text, lambda t: t.message_box(text))
+
+
 def wall_view(s):
-    view = s.tree().main_frame().control(ident=IDC_WALL_VIEW, cls="TzViewCtrl")
+    view = seen(s).main_frame().control(ident=IDC_WALL_VIEW, cls="TzViewCtrl")
     check(view is not None, "the main window shows the wall view")
     return view
 
@@ -171,13 +189,13 @@ def menus(tree):
 
 
 def wait_menus(s, count, what):
-    wait_until(what, lambda: len(menus(s.tree())) == count or None)
+    wait_until(what, lambda: len(menus(seen(s))) == count or None)
 
 
 def settled(s):
     """Nothing in between: no menu, no progress window, no message."""
     def quiet():
-        tree = s.tree()
+        tree = seen(s)
         return not menus(tree) and tree.top(text=MAIN_TITLE, cls="#32770") is None and tree.message_box() is None
     wait_until("the program to settle", quiet)
 
@@ -200,7 +218,7 @@ def menu_keys(s, path):
 def split(s, frame, path):
     """The control view's 新建场景 opens the split menu; path picks the split by the keyboard."""
     button = frame.control(ident=IDC_CV_NEW_SCENE, cls="Button")
-    if button is None or s.tree().main_frame().control(ident=IDC_WALL_VIEW) is None:
+    if button is None or frame.control(ident=IDC_WALL_VIEW) is None:
         exit_program(s, frame)
         raise JourneySkipped("the main window has no control view or wall view")
     s.click(button)
@@ -358,7 +376,7 @@ def wall_mpd_pip_windows(s):
                              "添加窗口 for window %d" % n)
         settled(s)
     s.click(frame.control(ident=IDC_CV_ADD_PIP, cls="Button"))
-    s.answer_box(PIP_LIMIT, IDOK)
+    answer(s, PIP_LIMIT)
     check(len(s.frames()) == start, "nothing is sent for a window past the limit")
 
     # Inputs from the popup over each window.
@@ -451,12 +469,15 @@ def file_dialog(s, title, path, remembered=False):
     s.key("ctrl+a", "BackSpace")
     typed = windows_path(path)
     s.type_text(typed)
-    wait_until("the path to be typed",
-               lambda: s.tree().top(text=title, cls="#32770").control(ident=IDC_FILE_NAME, cls="Edit").text == typed)
+    def typed_in():
+        shown = s.tree().top(text=title, cls="#32770")
+        name = shown and shown.control(ident=IDC_FILE_NAME, cls="Edit")
+        return name is not None and name.text == typed
+    wait_until("the path to be typed", typed_in)
     s.key("Return")
 
     def closed():
-        tree = s.tree()
+        tree = seen(s)
         for box in tree.tops():
             if box.cls == "#32770" and box.text not in (title, MAIN_TITLE) and tree.message_box() is None:
                 raise JourneyFailed("the %s dialog answers %r: %r" % (title, box.text, box.texts()))
@@ -466,9 +487,8 @@ def file_dialog(s, title, path, remembered=False):
 
 def scene_tab_tool(s, which):
     """A button of the ribbon's 场景 tab (the tab shown from the start), by its tip."""
-    tool = s.tree().tool(SCENE_TAB_TIPS[which])
-    check(tool is not None, "the 场景 tab shows its button %r" % SCENE_TAB_TIPS[which])
-    return tool
+    return wait_until("the 场景 tab's button %r" % SCENE_TAB_TIPS[which],
+                      lambda: s.tree().tool(SCENE_TAB_TIPS[which]))
 
 
 class SceneReader:
@@ -586,7 +606,7 @@ def scene_save_new_load_restore(s):
     path = os.path.join(s.folder, "wall-scene.tzs")
     s.click(scene_tab_tool(s, "save"))
     file_dialog(s, SAVE_TITLE, path)
-    s.answer_box(SAVED, IDOK)
+    answer(s, SAVED)
     check(os.path.exists(path), "the scene file %s exists" % path)
     head, cells = read_scene(path)
     with open(path, "rb") as f:
@@ -609,7 +629,7 @@ def scene_save_new_load_restore(s):
 
     # 新建场景 with the configured layout: four windows asked for, three fit, then the message.
     s.click(scene_tab_tool(s, "new"))
-    s.answer_box(PIP_LIMIT, IDOK)
+    answer(s, PIP_LIMIT)
     fresh = {n: sub_grid_slot(region, k) for k, n in enumerate((2, 3, 4))}
     expected = blank_scene_frames() + mpd_assign_frames()
     for n in (2, 3, 4):
@@ -676,7 +696,7 @@ def scene_load_refusals(s):
         s.click(scene_tab_tool(s, "load"))
         file_dialog(s, OPEN_TITLE, os.path.join(s.folder, name), remembered=name != "broken.tzs")
         for text in messages:
-            s.answer_box(text, IDOK)
+            answer(s, text)
         check_frames(s, start, blank_scene_frames(), "the blank scene after %s" % name)
         settled(s)
         state = s.state()
@@ -710,7 +730,7 @@ def wall_gestures_and_refusals(s):
     # The empty quadrant is the region itself: no window is chosen, so there is nothing to delete.
     s.click(view, 500, 400)
     s.click(frame.control(ident=IDC_CV_DELETE_PIP, cls="Button"))
-    s.answer_box(NOTHING_TO_DELETE, IDOK)
+    answer(s, NOTHING_TO_DELETE)
     check(s.state() and len(s.state()["pips"]) == 3, "the three windows stay on the device")
 
     # Window 3 double-clicked: it fills the region; window 4, later in the list, still lies over it.
@@ -746,4 +766,56 @@ def wall_gestures_and_refusals(s):
           "tzsim notes only the growing window's one frame: %r" % notes)
     check_view_pixels(s, wall_view(s), region, [(n, windows[n]) for n in (2, 3, 4)], current=2)
     s.screenshot()
+    exit_program(s, frame)
+
+
+PARAM_TITLE = "参数调整"
+POPUP_PARAMETERS = [["Home"] + ["Down"] * 5]   # past the second separator to 参数调整
+IDC_BRIGHTNESS_UP, IDC_CONTRAST_DOWN, IDC_SATURATION_UP = 1034, 1037, 1038
+IDC_PICTURE_RESET, IDC_MENU_ON, IDC_PARAM_CLOSE = 1041, 32812, 32663
+
+
+@journey
+def wall_picture_parameters(s):
+    """参数调整 from the popup over a PIP window: brightness up, contrast down and saturation up
+    are each one step for that window with its PIP flag (the buttons repeat only while held),
+    复位 resets its picture, 调试菜单 显示 turns its menu on; tzsim's window follows each, and
+    关闭 closes the dialog."""
+    frame = start_wall(s)
+    settled(s)
+    view = wall_view(s)
+    start = len(s.frames())
+    split(s, frame, SPLIT_MPD1_FULL)
+    start = check_frames(s, start, blank_scene_frames() + mpd_assign_frames() + [pip_on(2)]
+                         + pip_geometry(2, (0, 0, MPD_W, MPD_H)), "the split")
+    settled(s)
+
+    popup_input(s, view, (320, 120), POPUP_PARAMETERS)
+    dialog = s.wait_window("the parameter dialog", lambda t: t.top(text=PARAM_TITLE))
+    steps = ((IDC_BRIGHTNESS_UP, board_frame(2, 0x03, 1, 1)), (IDC_CONTRAST_DOWN, board_frame(2, 0x04, 1, 0)),
+             (IDC_SATURATION_UP, board_frame(2, 0x05, 1, 1)))
+    for ident, sent in steps:
+        s.click(dialog.control(ident=ident, cls="Button"))
+        start = check_frames(s, start, [sent], "button %d" % ident)
+    picture = {p["window"]: p["picture"] for p in s.state()["pips"]}[2]
+    check((picture["brightness"], picture["contrast"], picture["saturation"]) == (1, -1, 1),
+          "window 2's picture one step each: %r" % picture)
+
+    s.click(dialog.control(ident=IDC_PICTURE_RESET, cls="Button"))
+    start = check_frames(s, start, [board_frame(2, 0x06, 1)], "复位")
+    gone(s, "the progress window", lambda t: t.top(text=MAIN_TITLE, cls="#32770"))
+    s.click(dialog.control(ident=IDC_MENU_ON, cls="Button"))
+    start = check_frames(s, start, [board_frame(2, 0x0F, 2, 1)], "调试菜单 显示")
+    gone(s, "the progress window", lambda t: t.top(text=MAIN_TITLE, cls="#32770"))
+    state = s.state()
+    picture = {p["window"]: p["picture"] for p in state["pips"]}[2]
+    check((picture["brightness"], picture["contrast"], picture["saturation"]) == (0, 0, 0),
+          "window 2's picture reset: %r" % picture)
+    check({b["board"]: b["menu"] for b in state["boards"]}.get(2) == 1, "window 2's menu on: %r" % state["boards"])
+    check(seen(s).message_box() is None, "no refusal")
+    s.screenshot()
+    s.click(dialog.control(ident=IDC_PARAM_CLOSE, cls="Button"))
+    gone(s, "the parameter dialog", lambda t: t.top(text=PARAM_TITLE))
+    check(len(s.frames()) == start, "nothing more was sent")
+    no_anomalies(s)
     exit_program(s, frame)

@@ -4,7 +4,8 @@
 // opened for the administrator; 系统设置 opened online, reading the device's clock and timers;
 // the matrix switching dialog's rows reaching the matrices through the device link; the blank
 // scene at start, a split command's new scene with its windows opened and placed on the device,
-// and 删除窗口 reaching the wall view.
+// 删除窗口 reaching the wall view, 添加窗口 after a split and a message, and scenes saved and
+// loaded through the file dialogs.
 #include "tests/gui/shell/ProgramDriver.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,37 @@ void ClickOnlineRadio(HWND view, bool bOnline)
     ::SendMessageW(::GetDlgItem(view, ONLINE), BM_SETCHECK, bOnline ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(::GetDlgItem(view, OFFLINE), BM_SETCHECK, bOnline ? BST_UNCHECKED : BST_CHECKED, 0);
     PostClicked(view, bOnline ? ONLINE : OFFLINE);
+}
+
+// The program's file dialog (the common dialog with its file name field), once shown.
+HWND WaitFileDialog(const Program& program)
+{
+    struct Ctx { DWORD pid; HWND found; } ctx = {program.ProcessId(), nullptr};
+    WaitUntil([&] {
+        ctx.found = nullptr;
+        ::EnumWindows([](HWND h, LPARAM lp) -> BOOL {
+            Ctx* c = reinterpret_cast<Ctx*>(lp);
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(h, &pid);
+            if (pid != c->pid || !::IsWindowVisible(h) || ClassName(h) != L"#32770")
+                return TRUE;
+            if (FindDescendant(h, 0x047C) == nullptr && FindDescendant(h, 0x0480) == nullptr)
+                return TRUE;
+            c->found = h;
+            return FALSE;
+        }, reinterpret_cast<LPARAM>(&ctx));
+        return ctx.found != nullptr;
+    });
+    return ctx.found;
+}
+
+// Types a path into the file dialog and confirms it.
+void AnswerFileDialog(HWND dialog, const std::wstring& path)
+{
+    const int NAME_COMBO = 0x047C, NAME_EDIT = 0x0480;
+    ::SetDlgItemTextW(dialog, NAME_COMBO, path.c_str());
+    ::SetDlgItemTextW(dialog, NAME_EDIT, path.c_str());
+    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace
@@ -245,8 +277,12 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
     EXPECT_EQ(Count(trace, "SelectInput PIP 2 "), 1u) << trace;
     EXPECT_EQ(Count(trace, "SelectInput PIP 3 "), 1u) << trace;
     EXPECT_LT(trace.rfind("NewScene common"), trace.find("SelectInput PIP 2 ")) << "the windows follow the new scene";
-    // The region's windows are opened on the device and placed, one after the other: the wall
-    // model reaches the device through the program's services.
+    // The region (the current cell) then gets a window per split part: windows 2 to 4 open and
+    // are placed, one after the other, and the fourth part finds the region full, which the
+    // operator is told.
+    HWND full = program.WaitMessageBox(Utf16("MPD窗口已添加至最大"));
+    ASSERT_NE(full, nullptr) << SimulatorFile("TZSIM_TRACE");
+    ASSERT_TRUE(Program::Answer(full, IDOK));
     ASSERT_TRUE(WaitForCount("SetPip PIP 4 position", 1)) << SimulatorFile("TZSIM_TRACE");
     trace = SimulatorFile("TZSIM_TRACE");
     for (const char* pip : {"PIP 2 ", "PIP 3 ", "PIP 4 "}) {
@@ -254,8 +290,10 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
         EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "size"), 1u) << pip << trace;
         EXPECT_EQ(Count(trace, std::string("SetPip ") + pip + "position"), 1u) << pip << trace;
     }
+    EXPECT_LT(trace.rfind("SelectInput"), trace.find("SetPip PIP 2 on")) << "windows open in the new region";
     EXPECT_LT(trace.find("SetPip PIP 2 on"), trace.find("SetPip PIP 3 on")) << trace;
     EXPECT_EQ(Count(trace, "SetPip PIP 5 "), 0u) << "no window past the split's three" << trace;
+    EXPECT_EQ(Count(trace, "SetPip panel"), 0u) << trace;
     EXPECT_NE(SimulatorFile("TZSIM_STATE").find("\"window\":4,\"on\":true"), std::string::npos)
         << SimulatorFile("TZSIM_STATE");
 
@@ -267,6 +305,93 @@ TEST(WorkspaceProgram, SplitCommandMakesANewSceneAndDeleteWindowReachesTheWallVi
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(Program::Answer(box, IDOK));
     trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(trace.find("! "), std::string::npos) << "no anomaly: " << trace;
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(WorkspaceProgram, SaveAndLoadSceneGoThroughTheFileDialogsAndOnlyARealSaveIsConfirmed)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    Program program(L"ws_scenes", SimulatorCom());
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitForCount("SetResolution", 1)) << SimulatorFile("TZSIM_TRACE");
+    const std::wstring saved = Utf16("保存成功!");
+
+    // 保存场景 cancelled: no confirmation. The next command's dialog shows only after the first
+    // command has been handled whole.
+    PostCommand(frame, 1006);
+    HWND dialog = WaitFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
+    PostCommand(frame, 1006);
+    dialog = WaitFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    std::wstring shown;
+    EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << "a cancelled save is not confirmed";
+
+    // A real save: the file is written and confirmed. The program folder outlives the run, and a
+    // scene left there by an earlier run would bring the dialog's overwrite question instead.
+    const std::wstring path = program.Folder() + L"\\kept.tzs";
+    ::DeleteFileW(path.c_str());
+    AnswerFileDialog(dialog, path);
+    HWND box = program.WaitMessageBox(saved);
+    ASSERT_NE(box, nullptr) << "保存成功! after the file was written";
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+    EXPECT_NE(::GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+
+    // 加载场景 with that file restores it to the device: its frames follow the load.
+    const size_t before = Count(SimulatorFile("TZSIM_TRACE"), "AA BB");
+    PostCommand(frame, 1002);
+    dialog = WaitFileDialog(program);
+    ASSERT_NE(dialog, nullptr);
+    AnswerFileDialog(dialog, path);
+    EXPECT_TRUE(WaitUntil([&] { return Count(SimulatorFile("TZSIM_TRACE"), "NewScene common") >= 2; }))
+        << SimulatorFile("TZSIM_TRACE");
+    EXPECT_GT(Count(SimulatorFile("TZSIM_TRACE"), "AA BB"), before);
+    EXPECT_EQ(program.FindMessageBox(&shown), nullptr) << "a load confirms nothing";
+    EXPECT_TRUE(program.CloseThroughPrompt(frame));
+}
+
+TEST(WorkspaceProgram, AddWindowAfterASplitAndAMessageAddsAWindowUntilTheRegionIsFull)
+{
+    REQUIRE_SIMULATOR();
+    ListSimulatorPort();
+    // An MPD count of 4 (the profile's 3 plus one), the device's: a region holds windows 2 to 4.
+    Program program(L"ws_add", SimulatorCom());
+    HWND frame = program.StartAsAdministrator();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitForCount("SetResolution", 1)) << SimulatorFile("TZSIM_TRACE");
+
+    // 1x2分割: the new scene's region opens windows 2 and 3 and stays the current cell.
+    PostCommand(frame, 32846);
+    ASSERT_TRUE(WaitForCount("SetPip PIP 3 position", 1)) << SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(SimulatorFile("TZSIM_TRACE"), "SetPip PIP 2 on"), 1u);
+    HWND view = FindControlView(frame);
+    ASSERT_NE(view, nullptr);
+    // A message in between (删除窗口 without a chosen window) leaves the region current.
+    PostClicked(view, 1010);
+    HWND box = program.WaitMessageBox(Utf16("请选中要删除的窗口"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+
+    // 添加窗口: window 4 opens with its size and place in the region.
+    PostClicked(view, 32879);
+    ASSERT_TRUE(WaitForCount("SetPip PIP 4 position", 1)) << SimulatorFile("TZSIM_TRACE");
+    std::string trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(trace, "SetPip PIP 4 on"), 1u) << trace;
+    EXPECT_LT(trace.find("SetPip PIP 4 on"), trace.find("SetPip PIP 4 size")) << trace;
+
+    // Once more: the region is full, which the operator is told; nothing is sent.
+    const size_t frames = Count(trace, "AA BB");
+    PostClicked(view, 32879);
+    box = program.WaitMessageBox(Utf16("MPD窗口已添加至最大"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Program::Answer(box, IDOK));
+    trace = SimulatorFile("TZSIM_TRACE");
+    EXPECT_EQ(Count(trace, "AA BB"), frames) << trace;
     EXPECT_EQ(trace.find("! "), std::string::npos) << "no anomaly: " << trace;
     EXPECT_TRUE(program.CloseThroughPrompt(frame));
 }
