@@ -35,6 +35,10 @@ endif()
 
 if(TAVELO_WINDOWS)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+  # The static runtime archives carry DWARF sections, and the linker places them inside the
+  # image: the loader maps them with the code, a few hundred KB of working set per module that
+  # nothing reads. Release modules leave them out (the symbol table stays).
+  add_link_options($<$<CONFIG:Release>:-Wl,--strip-debug>)
   if(CMAKE_CROSSCOMPILING)
     # Test programs run under Wine through our wrapper, which supplies the build's own prefix.
     set(CMAKE_CROSSCOMPILING_EMULATOR

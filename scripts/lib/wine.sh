@@ -1,7 +1,8 @@
 # Wine helpers shared by every script. Source this file; it never changes the caller's options.
 #   wine_env PREFIX      export the environment for a prefix (GBK ANSI code page unless
 #                        TAVELO_WINE_LOCALE names another locale; quiet)
-#   wine_boot PREFIX     create the prefix once (about half a minute the first time)
+#   wine_boot PREFIX     create the prefix once (about half a minute the first time) and
+#                        let Wine draw and manage the windows itself (wine_unmanaged)
 #   wine_server_start    keep one wineserver alive so each program starts quickly
 #   wine_server_stop     shut that server down and wait for it
 #   wine_link_com PREFIX N PTY   make \\.\COMN open the pseudo-terminal PTY
@@ -31,6 +32,20 @@ wine_boot() {
     "$WINE_BIN" wineboot -i >/dev/null 2>&1 || true
     "$WINESERVER_BIN" -w
   fi
+  wine_unmanaged
+}
+
+# Wine's X11 driver hands top-level windows to the X window manager unless "Managed" is "N". On
+# Xvfb there is none: nobody draws captions or borders, and before hiding a window it has mapped
+# Wine waits for the window manager to acknowledge the map (WM_STATE), two seconds for each
+# dialog, message box or progress window that closes. With "Managed" = "N" Wine draws the whole
+# window and runs activation itself, as Windows does, and a close takes milliseconds. The
+# registry file is read first, so a program start pays a registry call only until the server has
+# saved the value. bench/startup measures start-up both ways.
+wine_unmanaged() {
+  awk '/^\[Software\\\\Wine\\\\X11 Driver\]/ { s = 1; next } /^\[/ { s = 0 }
+       s && /^"Managed"="N"/ { found = 1 } END { exit !found }' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+  "$WINE_BIN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 }
 
 wine_server_start() {

@@ -2,8 +2,8 @@
 # A modal dialog over the shown skinned frame, as the screen shows it:
 #   modal_screen_test.sh ROOT BIN PREFIX WORK ARTIFACTS MODE
 # ROOT the tree, BIN the built binaries, PREFIX the Wine prefix, WORK a scratch folder (emptied),
-# ARTIFACTS where the screenshot is kept, MODE "managed" (Wine's default) or "unmanaged" (Wine's
-# X11 "Managed" = N, as the journeys run the program). modal_screen_probe opens the dialog and
+# ARTIFACTS where the screenshot is kept, MODE "managed" (Wine's X11 "Managed" = Y: windows
+# handed to a window manager) or "unmanaged" ("Managed" = N, as the prefix runs every program). modal_screen_probe opens the dialog and
 # says when it is on the screen; the screen is photographed with the scripts' own helper and
 # handed back to the probe, which compares it with what the dialog paints.
 set -u
@@ -19,10 +19,11 @@ EXE=modal_screen_probe_$MODE.exe
 cp "$BIN/modal_screen_probe.exe" "$WORK/$EXE"
 cp "$BIN/LuLib20.dll" "$WORK/"
 KEY="HKCU\\Software\\Wine\\AppDefaults\\$EXE\\X11 Driver"
+# Set both ways: the prefix itself says "N" (scripts/lib/wine.sh), so "managed" must say "Y".
 if [ "$MODE" = unmanaged ]; then
   "$WINE_BIN" reg add "$KEY" /v Managed /d N /f >"$WORK/reg.out" 2>&1
 else
-  "$WINE_BIN" reg delete "$KEY" /v Managed /f >"$WORK/reg.out" 2>&1 || true
+  "$WINE_BIN" reg add "$KEY" /v Managed /d Y /f >"$WORK/reg.out" 2>&1
 fi
 (cd "$WORK" && exec "$WINE_BIN" "$EXE" 'ready.txt' 'shot.bmp') >"$WORK/probe.out" 2>&1 &
 probe=$!
