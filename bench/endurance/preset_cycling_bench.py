@@ -29,7 +29,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "journeys"))
 import journeys as J  # noqa: E402
 import preset_journeys as P  # noqa: E402
-from runner import Session, check, wait_until  # noqa: E402
+from runner import Session, add_session_options, check, session_config, wait_until  # noqa: E402
 
 MB = 1024 * 1024
 PRESETS = 20
@@ -67,13 +67,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--seconds", type=float, default=float(os.environ.get("ENDURANCE_SECONDS", 120)))
     parser.add_argument("--interval", type=int, default=int(os.environ.get("ENDURANCE_INTERVAL", 1)))
-    for opt in ("bin", "probe", "tzsim", "prefix", "work"):
-        parser.add_argument("--" + opt, required=True)
-    parser.add_argument("--com", default="57")
+    add_session_options(parser)
     args = parser.parse_args()
-    cfg = {k: (os.path.abspath(v) if k in ("bin", "probe", "tzsim", "prefix", "work") else v)
-           for k, v in vars(args).items()}
-    cfg["artifacts"] = os.path.join(cfg["work"], "shots")
+    cfg = session_config(args)
     xvfb = J.start_xvfb() if not os.environ.get("DISPLAY") else None
     s = Session("preset_cycling_bench", cfg)
     try:

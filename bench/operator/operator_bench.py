@@ -27,7 +27,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "journeys"))
 import journeys as J  # noqa: E402
-from runner import Session, wait_until  # noqa: E402
+from runner import Session, add_session_options, session_config, wait_until  # noqa: E402
 
 MB = 1024 * 1024
 GOAL_WORKING_SET_MB = 30
@@ -54,13 +54,9 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--operations", type=int, default=int(os.environ.get("OPERATOR_OPERATIONS", 1000)))
     parser.add_argument("--seconds", type=float, default=float(os.environ.get("OPERATOR_SECONDS", 3600)))
-    for opt in ("bin", "probe", "tzsim", "prefix", "work"):
-        parser.add_argument("--" + opt, required=True)
-    parser.add_argument("--com", default="57")
+    add_session_options(parser)
     args = parser.parse_args()
-    cfg = {k: (os.path.abspath(v) if k in ("bin", "probe", "tzsim", "prefix", "work") else v)
-           for k, v in vars(args).items()}
-    cfg["artifacts"] = os.path.join(cfg["work"], "shots")
+    cfg = session_config(args)
     xvfb = J.start_xvfb() if not os.environ.get("DISPLAY") else None
     s = Session("operator_bench", cfg)
     try:

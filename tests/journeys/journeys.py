@@ -17,7 +17,7 @@ import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from runner import (IDCANCEL, IDNO, IDOK, IDYES, EXIT_QUESTION, MAIN_TITLE, JourneyFailed,  # noqa: E402
-                    Session, check, wait_until)
+                    Session, add_session_options, check, session_config, wait_until)
 
 LOGIN_TITLE = "登录"
 COMM_TITLE = "通讯设置"
@@ -547,13 +547,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("name", nargs="?")
     parser.add_argument("--list", action="store_true")
-    for opt in ("bin", "probe", "tzsim", "prefix", "work", "artifacts"):
-        parser.add_argument("--" + opt)
-    parser.add_argument("--com", default="57")
+    add_session_options(parser, required=False)
     args = parser.parse_args()
-    for opt in ("bin", "probe", "tzsim", "prefix", "work", "artifacts"):
-        if getattr(args, opt):
-            setattr(args, opt, os.path.abspath(getattr(args, opt)))
     if args.list:
         print("\n".join(JOURNEYS))
         return 0
@@ -563,7 +558,7 @@ def main():
     xvfb = None
     if not os.environ.get("DISPLAY"):
         xvfb = start_xvfb()
-    session = Session(args.name, vars(args))
+    session = Session(args.name, session_config(args))
     started = time.monotonic()
     status = 0
     try:

@@ -407,3 +407,27 @@ class Session:
             except subprocess.TimeoutExpired:
                 self.tzsim.kill()
         self.log.close()
+
+
+# ---- Options of every driver of the program (the journeys and the operator benches) ----
+
+PATH_OPTIONS = ("bin", "probe", "tzsim", "prefix", "work", "artifacts")
+
+
+def add_session_options(parser, required=True):
+    """Where the program, the probe, tzsim, the Wine prefix and the work folders are; the port."""
+    for opt in PATH_OPTIONS:
+        parser.add_argument("--" + opt, required=required and opt != "artifacts")
+    parser.add_argument("--com", default="57")
+
+
+def session_config(args):
+    """The parsed options with their folders made absolute; a bench without --artifacts keeps its
+    screenshots under its work folder."""
+    cfg = dict(vars(args))
+    for opt in PATH_OPTIONS:
+        if cfg.get(opt):
+            cfg[opt] = os.path.abspath(cfg[opt])
+    if not cfg.get("artifacts") and cfg.get("work"):
+        cfg["artifacts"] = os.path.join(cfg["work"], "shots")
+    return cfg
