@@ -29,19 +29,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "journeys"))
 import journeys as J  # noqa: E402
 import preset_journeys as P  # noqa: E402
-from runner import Session, add_session_options, check, session_config, wait_until  # noqa: E402
+from runner import (MB, Session, add_session_options, check, print_object_counts, program_figures,  # noqa: E402
+                    session_config, wait_until)
 
-MB = 1024 * 1024
 PRESETS = 20
-
-
-def figures(s, label):
-    f = s.process_figures() or {}
-    f["windows"] = len(s.tree().windows)
-    print("%-28s working set %6.1f MB, private %6.1f MB, windows %d, GDI %s, USER %s, handles %s"
-          % (label, f.get("working_set", 0) / MB, f.get("private", 0) / MB, f["windows"],
-             f.get("gdi") or "n/a", f.get("user") or "n/a", f.get("handles") or "n/a"))
-    return f
 
 
 def store_all(s):
@@ -79,15 +70,15 @@ def main():
 
         clicked = P.start_cycling(s, frame, 0, PRESETS - 1, args.interval)
         time.sleep(1)
-        start = figures(s, "cycling started")
+        start = program_figures(s, "cycling started")
         wait_until("the first full cycle", lambda: len(P.recalls(s)) >= PRESETS + 1, PRESETS * args.interval + 60)
-        after_cycle = figures(s, "after the first cycle")
+        after_cycle = program_figures(s, "after the first cycle")
         deadline = time.monotonic() + args.seconds
         while time.monotonic() < deadline:
             time.sleep(min(10.0, max(0.0, deadline - time.monotonic())))
         P.stop_cycling(s)
         time.sleep(2 * args.interval + 0.5)
-        end = figures(s, "at the end")
+        end = program_figures(s, "at the end")
         got = P.recalls(s)
         sent = P.logged_recalls(s) - logged_before
         f = P.cycle_figures(got, 0, PRESETS - 1, args.interval)
@@ -102,12 +93,7 @@ def main():
               % (start.get("working_set", 0) / MB, after_cycle.get("working_set", 0) / MB, end.get("working_set", 0) / MB))
         print("private bytes at start / after one cycle / end: %.1f / %.1f / %.1f MB (goal no growth)"
               % (start.get("private", 0) / MB, after_cycle.get("private", 0) / MB, end.get("private", 0) / MB))
-        print("windows after one cycle / end: %d / %d (goal equal)" % (after_cycle["windows"], end["windows"]))
-        for kind in ("gdi", "user", "handles"):
-            if after_cycle.get(kind) or end.get(kind):
-                print("%s after one cycle / end: %d / %d (goal equal)" % (kind.upper(), after_cycle[kind], end[kind]))
-            else:
-                print("%s: not reported by the system here (Wine answers 0)" % kind.upper())
+        print_object_counts(after_cycle, end, "after one cycle / end")
         print("recalls sent (traffic log) / received (tzsim): %d / %d, %d lost (goal 0); order 0..19 repeated: %s;"
               " anomalies %d (goal 0), short gaps read by tzsim %d"
               % (sent, len(got), sent - len(got), "exact" if f["in_order"] else "WRONG", len(other), len(pacing)))

@@ -27,20 +27,9 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "journeys"))
 import journeys as J  # noqa: E402
-from runner import Session, add_session_options, session_config, wait_until  # noqa: E402
+from runner import MB, Session, add_session_options, print_object_counts, program_figures, session_config, wait_until  # noqa: E402
 
-MB = 1024 * 1024
 GOAL_WORKING_SET_MB = 30
-
-
-def figures(s, label):
-    f = s.process_figures() or {}
-    windows = len(s.tree().windows)
-    print("%-26s working set %6.1f MB (peak %6.1f MB), private %6.1f MB, windows %d, GDI %s, USER %s"
-          % (label, f.get("working_set", 0) / MB, f.get("peak_working_set", 0) / MB, f.get("private", 0) / MB,
-             windows, f.get("gdi") or "n/a", f.get("user") or "n/a"))
-    f["windows"] = windows
-    return f
 
 
 def operate(s, frame, index):
@@ -63,19 +52,19 @@ def main():
         frame = J.start_logged_in(s, "User", "")
         J.control_view_button(s, frame, J.IDC_CV_POWER_ON)
         time.sleep(2)  # the first status tick and paints; figures are taken at rest
-        start = figures(s, "after start-up")
+        start = program_figures(s, "after start-up")
         durations = []
         deadline = time.monotonic() + args.seconds
         after10 = None
         for i in range(args.operations):
             durations.append(operate(s, frame, i))
             if i + 1 == 10:
-                after10 = figures(s, "after 10 operations")
+                after10 = program_figures(s, "after 10 operations")
             if time.monotonic() > deadline:
                 break
         done = len(durations)
         wait_until("tzsim to count every frame", lambda: len(J.power_frames(s)) >= done, 30)
-        end = figures(s, "after %d operations" % done)
+        end = program_figures(s, "after %d operations" % done)
         frames = len(J.power_frames(s))
         tenth = max(1, done // 10)
         first, last = statistics.median(durations[:tenth]), statistics.median(durations[-tenth:])
@@ -85,12 +74,7 @@ def main():
         print("working set after %d operations: %.1f MB (goal at most %d MB)"
               % (done, end.get("working_set", 0) / MB, GOAL_WORKING_SET_MB))
         if after10:
-            print("windows after 10 / after %d operations: %d / %d (goal equal)" % (done, after10["windows"], end["windows"]))
-            for kind in ("gdi", "user", "handles"):
-                if after10.get(kind) or end.get(kind):
-                    print("%s objects after 10 / after %d: %d / %d (goal equal)" % (kind.upper(), done, after10[kind], end[kind]))
-                else:
-                    print("%s objects: not reported by the system here (Wine answers 0)" % kind.upper())
+            print_object_counts(after10, end, "after 10 / after %d operations" % done)
         print("frames: %d operations, %d frames at tzsim, %d lost; %d anomalies (goal 0 lost, 0 anomalies)"
               % (done, frames, done - frames, len(s.anomalies())))
         print("operation round trip (the driver's clicks and probes included), median of the first and last"

@@ -431,3 +431,29 @@ def session_config(args):
     if not cfg.get("artifacts") and cfg.get("work"):
         cfg["artifacts"] = os.path.join(cfg["work"], "shots")
     return cfg
+
+
+# ---- The program's figures, as the operator benches print them ----
+
+MB = 1024 * 1024
+
+
+def program_figures(session, label):
+    """The program's memory and object figures and its window count now, printed on one line."""
+    f = session.process_figures() or {}
+    f["windows"] = len(session.tree().windows)
+    print("%-28s working set %6.1f MB (peak %6.1f MB), private %6.1f MB, windows %d, GDI %s, USER %s, handles %s"
+          % (label, f.get("working_set", 0) / MB, f.get("peak_working_set", 0) / MB, f.get("private", 0) / MB,
+             f["windows"], f.get("gdi") or "n/a", f.get("user") or "n/a", f.get("handles") or "n/a"))
+    return f
+
+
+def print_object_counts(earlier, later, moments):
+    """Windows, GDI, USER objects and handles at two moments (goal equal); the system objects only
+    where the system reports them (Wine answers 0)."""
+    print("windows %s: %d / %d (goal equal)" % (moments, earlier["windows"], later["windows"]))
+    for kind in ("gdi", "user", "handles"):
+        if earlier.get(kind) or later.get(kind):
+            print("%s %s: %d / %d (goal equal)" % (kind.upper(), moments, earlier[kind], later[kind]))
+        else:
+            print("%s: not reported by the system here (Wine answers 0)" % kind.upper())
