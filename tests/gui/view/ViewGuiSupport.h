@@ -99,7 +99,7 @@ protected:
         g_nCurrentInputType = 0;
         m_configured = configuredSystem();
         m_working = workingSystem();
-        // The program's wall: one panel, 8 MPD channels at 1080p (Part of the profile read).
+        // The program's wall as its profile describes it: one panel, 8 MPD channels at 1080p.
         SystemConfig& c = configuredSystem();
         c.wallRows = 1;
         c.wallColumns = 1;
