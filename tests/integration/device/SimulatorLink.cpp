@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -243,6 +244,12 @@ int relaunchUnderSimulator(char** argv, const std::string& name,
     for (char** a = argv + 1; *a; ++a)
         args.push_back(*a);
     args.push_back(nullptr);
+    // The run's files (com.ini, tzctl's profile folder, the traffic log) go into tzsim's folder,
+    // not wherever the bench was started from.
+    std::error_code ignored;
+    std::filesystem::create_directories(dir, ignored);
+    if (chdir(dir.c_str()) != 0)
+        return 1;
     execv(tzsim.c_str(), const_cast<char* const*>(args.data()));
     std::fprintf(stderr, "%s: cannot start %s\n", name.c_str(), tzsim.c_str());
     return 1;
