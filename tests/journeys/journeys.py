@@ -66,7 +66,7 @@ def choose_user(s, dialog, name):
     s.key("Home" if name == "Administrator" else "End", "Return")
     wanted = combo.items.index(name)
     wait_until("%s to be chosen" % name,
-               lambda: s.tree().top(text=LOGIN_TITLE).control(ident=IDC_LOGIN_USER).sel == wanted)
+               lambda: getattr(s.dialog_control(LOGIN_TITLE, IDC_LOGIN_USER), "sel", None) == wanted)
 
 
 def type_password(s, dialog, password):
@@ -76,7 +76,7 @@ def type_password(s, dialog, password):
     if password:
         s.type_text(password)
     wait_until("the password to be typed",
-               lambda: len(s.tree().top(text=LOGIN_TITLE).control(ident=IDC_LOGIN_PASSWORD).text) == len(password))
+               lambda: len(getattr(s.dialog_control(LOGIN_TITLE, IDC_LOGIN_PASSWORD), "text", "")) == len(password))
 
 
 def press_login(s, dialog):
@@ -157,13 +157,13 @@ def ribbon_control_button(s, frame, ordinal):
 
 def choose_in_list(s, dialog_title, ident, text):
     """Opens a drop-down list, moves to the entry by the keyboard and closes it with Enter."""
-    combo = s.tree().top(text=dialog_title).control(ident=ident)
+    combo = s.wait_dialog_control(dialog_title, ident)
     check(text in combo.items, "%r is offered: %r" % (text, combo.items))
     s.click(combo)
     steps = combo.items.index(text) - combo.sel
     s.key(*(["Down"] * steps if steps > 0 else ["Up"] * -steps), "Return")
     wait_until("%s to be chosen" % text,
-               lambda: s.tree().top(text=dialog_title).control(ident=ident).sel == combo.items.index(text))
+               lambda: getattr(s.dialog_control(dialog_title, ident), "sel", None) == combo.items.index(text))
 
 
 def power_frames(s):
@@ -287,7 +287,7 @@ def comm_absent_port_at_login(s):
     steps = target - ports.sel
     s.key(*(["Down"] * steps if steps > 0 else ["Up"] * -steps), "Return")
     wait_until("COM%d to be chosen" % s.com,
-               lambda: s.tree().top(text=COMM_TITLE).control(ident=IDC_COMM_PORT).sel == target)
+               lambda: getattr(s.dialog_control(COMM_TITLE, IDC_COMM_PORT), "sel", None) == target)
     s.click(comm.control(ident=IDOK))
     frame = main_frame(s)
     check(s.read_com_ini().get("commport") == str(s.com), "com.ini names the chosen port: %r" % s.read_com_ini())
@@ -466,7 +466,7 @@ def comm_settings_absent_port_and_back(s):
     s.click(ribbon_control_button(s, frame, RIBBON_COMM))
     s.wait_window("the communication settings", lambda t: t.top(text=COMM_TITLE))
     choose_in_list(s, COMM_TITLE, IDC_COMM_PORT, "COM%d" % s.com)
-    s.click(s.tree().top(text=COMM_TITLE).control(ident=IDOK))
+    s.click(s.wait_dialog_control(COMM_TITLE, IDOK))
     s.wait_gone("the communication settings", lambda t: t.top(text=COMM_TITLE))
     check(s.tree().message_box() is None, "reconnecting to the simulator succeeds")
     check(s.read_com_ini().get("commport") == str(s.com), "com.ini names the simulator's port again")

@@ -247,7 +247,7 @@ def preset_rename_and_delete(s):
     s.click(dialog.control(ident=IDC_RENAME_EDIT))
     s.type_text("Lobby 2")
     wait_until("the name to be typed",
-               lambda: s.tree().top(text=RENAME_TITLE).control(ident=IDC_RENAME_EDIT).text == "Lobby 2")
+               lambda: getattr(s.dialog_control(RENAME_TITLE, IDC_RENAME_EDIT), "text", None) == "Lobby 2")
     s.click(dialog.control(ident=IDOK, cls="Button"))
     s.wait_gone("the rename dialog", lambda t: t.top(text=RENAME_TITLE))
     wait_until("the button to take the name", lambda: preset_button(s, 12).text == "Lobby 2" or None)
@@ -324,12 +324,12 @@ def open_system_settings(s, frame):
 
 
 def close_system_settings(s):
-    s.click(s.tree().top(text=SYSTEM_TITLE).control(ident=IDC_SYS_CLOSE, cls="Button"))
+    s.click(s.wait_dialog_control(SYSTEM_TITLE, IDC_SYS_CLOSE, cls="Button"))
     s.wait_gone("the system settings", lambda t: t.top(text=SYSTEM_TITLE))
 
 
 def system_control(s, ident):
-    return s.tree().top(text=SYSTEM_TITLE).control(ident=ident)
+    return s.wait_dialog_control(SYSTEM_TITLE, ident)
 
 
 def type_fields(s, ident, fields):
@@ -455,7 +455,7 @@ def logged_recalls(s):
 
 
 def type_interval(s, seconds):
-    edit = s.tree().top(text=SYSTEM_TITLE).control(ident=IDC_SYS_CYCLE_INTERVAL).control(ident=IDC_COMBO_EDIT)
+    edit = s.wait_dialog_control(SYSTEM_TITLE, IDC_SYS_CYCLE_INTERVAL).control(ident=IDC_COMBO_EDIT)
     s.click(edit)
     s.key("End", "shift+Home", "BackSpace")
     s.type_text(str(seconds))

@@ -198,6 +198,17 @@ class Session:
         data = self.probe("tree")
         return Tree(data or {})
 
+    def dialog_control(self, title, ident, cls=None):
+        """A control of the top-level window with that title, as a reading now finds it; None
+        when the reading lacks either (one taken while the program is busy may miss a window)."""
+        top = self.tree().top(text=title)
+        return top.control(ident=ident, cls=cls) if top else None
+
+    def wait_dialog_control(self, title, ident, cls=None, timeout=STEP_TIMEOUT):
+        """The control, once a reading finds it."""
+        return wait_until("control %d of %r" % (ident, title),
+                          lambda: self.dialog_control(title, ident, cls), timeout, interval=0.2)
+
     def wait_window(self, what, pick, timeout=WINDOW_TIMEOUT):
         """Polls the window tree until pick(tree) gives a window."""
         return wait_until(what, lambda: pick(self.tree()), timeout, interval=0.2)

@@ -63,9 +63,12 @@ std::wstring Text(HWND h)
 {
     wchar_t text[1024] = {};
     DWORD_PTR result = 0;
-    if (!::SendMessageTimeoutW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
-                               SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &result))
-        return std::wstring();
+    if (::SendMessageTimeoutW(h, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text),
+                              SMTO_ABORTIFHUNG, SEND_TIMEOUT_MS, &result))
+        return text;
+    // The window's thread did not answer in time (busy, or taken for hung): the caption the
+    // system keeps for it needs no answer, so a top-level window is still found by its title.
+    ::GetWindowTextW(h, text, 1024);
     return text;
 }
 
